@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports a click, as the windows' link labels need.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,24 @@
+#include "controls.h"
+
+#include "look.h"
+#include "twips.h"
+
+void placeInTwips(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsRect(left, top, width, height));
+}
+
+void setTextColor(QWidget *control, const QColor &color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::ButtonText, color);
+    control->setPalette(palette);
+}
+
+void makeLink(QWidget *label, const QString &toolTip)
+{
+    label->setCursor(handCursor());
+    if (!toolTip.isEmpty())
+        label->setToolTip(toolTip);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: string values by section and key, under the program's title.
+// On Windows the registry key the program has always used; elsewhere
+// $XDG_CONFIG_HOME/Ravoskelv1.3.6.ini.
+QString readSetting(const QString &section, const QString &key, const QString &defaultValue);
+void writeSetting(const QString &section, const QString &key, const QString &value);
+
+// The file or registry path behind the store, for messages and tests.
+QString settingsLocation();

@@ -1,0 +1,38 @@
+#include "temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+
+QString tempFolder()
+{
+    return QStringLiteral("C:\\Windows\\Temp");
+}
+
+QString tempFilePath(const QString &fileName)
+{
+    return tempFolder() + QLatin1Char('\\') + fileName;
+}
+
+#else
+
+QString tempFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                           + QStringLiteral("/Ravoskel/Temp");
+    if (!QDir(folder).exists()) {
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                          | QFileDevice::ExeOwner);
+    }
+    return folder;
+}
+
+QString tempFilePath(const QString &fileName)
+{
+    return tempFolder() + QLatin1Char('/') + fileName;
+}
+
+#endif

@@ -1,0 +1,72 @@
+#include "text_file.h"
+
+#include "ansi_codec.h"
+#include "line_model.h"
+#include "runtime_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+bool folderExists(const QString &fileName)
+{
+    return QFileInfo(fileName).absoluteDir().exists();
+}
+
+} // namespace
+
+void throwFileError(const QString &fileName, bool forWriting)
+{
+    if (!folderExists(fileName))
+        throw RuntimeError(ErrorNumber::PathNotFound);
+    if (!forWriting && !QFileInfo::exists(fileName))
+        throw RuntimeError(ErrorNumber::FileNotFound);
+    const QFileInfo info(fileName);
+    if (info.exists() && (forWriting ? !info.isWritable() : !info.isReadable()))
+        throw RuntimeError(ErrorNumber::PermissionDenied);
+    throw RuntimeError(ErrorNumber::PathFileAccess);
+}
+
+QString LoadTextFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+        throwFileError(fileName, false);
+    return fromAnsi(file.readAll());
+}
+
+void writeTextFile(const QString &fileName, const QString &content)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throwFileError(fileName, true);
+    file.write(toAnsi(content));
+    if (!file.commit()) {
+        if (file.error() == QFileDevice::ResourceError)
+            throw RuntimeError(ErrorNumber::DiskFull);
+        throwFileError(fileName, true);
+    }
+}
+
+void writePrintLine(const QString &fileName, const QString &text)
+{
+    writeTextFile(fileName, text + kLineEnd);
+}
+
+void writeLines(const QString &fileName, const QStringList &lines)
+{
+    QString content;
+    for (const QString &line : lines)
+        content += line + kLineEnd;
+    writeTextFile(fileName, content);
+}
+
+void ensureFileExists(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::Append))
+        throwFileError(fileName, true);
+}

@@ -1,0 +1,72 @@
+#include "ansi_codec.h"
+#include "runtime_error.h"
+#include "test_environment.h"
+#include "text_file.h"
+
+#include <QFile>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+int errorNumberOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+class TextFiles : public FreshFolders {};
+
+TEST_F(TextFiles, PrintLineWritesGbkWithOneCrLfAndKeepsInnerLineEnds)
+{
+    writePrintLine(QStringLiteral("a.txt"), QStringLiteral("校花 A\r\nB\nC"));
+    EXPECT_EQ(fileBytes(QStringLiteral("a.txt")),
+              QByteArray("\xD0\xA3\xBB\xA8 A\r\nB\nC\r\n"));
+    EXPECT_EQ(LoadTextFile(QStringLiteral("a.txt")), QStringLiteral("校花 A\r\nB\nC\r\n"));
+}
+
+TEST_F(TextFiles, CharactersGbkCannotHoldBecomeQuestionMarks)
+{
+    EXPECT_EQ(toAnsi(QStringLiteral("书😀")), QByteArray("\xCA\xE9?"));
+    EXPECT_EQ(fromAnsi(toAnsi(QStringLiteral("第128章 夜色€"))), QStringLiteral("第128章 夜色€"));
+}
+
+TEST_F(TextFiles, RewriteReplacesTheWholeFile)
+{
+    writePrintLine(QStringLiteral("list"), QStringLiteral("a much longer first content"));
+    writePrintLine(QStringLiteral("list"), QStringLiteral("short"));
+    EXPECT_EQ(fileBytes(QStringLiteral("list")), QByteArray("short\r\n"));
+}
+
+TEST_F(TextFiles, FailuresCarryTheStandardErrorNumbers)
+{
+    EXPECT_EQ(errorNumberOf([] { LoadTextFile(QStringLiteral("missing.txt")); }),
+              ErrorNumber::FileNotFound);
+    EXPECT_EQ(errorNumberOf([] { LoadTextFile(QStringLiteral("no/such/folder/x")); }),
+              ErrorNumber::PathNotFound);
+    EXPECT_EQ(errorNumberOf([] { writePrintLine(QStringLiteral("no/such/folder/x"), {}); }),
+              ErrorNumber::PathNotFound);
+    QDir().mkdir(QStringLiteral("folder"));
+    EXPECT_NE(errorNumberOf([] { LoadTextFile(QStringLiteral("folder")); }), 0);
+    EXPECT_NE(errorNumberOf([] { writePrintLine(QStringLiteral("folder"), {}); }), 0);
+}
+
+TEST_F(TextFiles, EnsureFileExistsCreatesEmptyAndKeepsExisting)
+{
+    ensureFileExists(QStringLiteral("list.vemo"));
+    EXPECT_EQ(fileBytes(QStringLiteral("list.vemo")), QByteArray());
+    writePrintLine(QStringLiteral("list.vemo"), QStringLiteral("A"));
+    ensureFileExists(QStringLiteral("list.vemo"));
+    EXPECT_EQ(fileBytes(QStringLiteral("list.vemo")), QByteArray("A\r\n"));
+}
+
+} // namespace
