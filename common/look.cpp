@@ -8,41 +8,35 @@ constexpr int kHandHotSpotY = 1;
 const QString kSongti = QStringLiteral("宋体");
 } // namespace
 
-QCursor handCursor()
-{
+QCursor handCursor() {
     return QCursor(QPixmap(QStringLiteral(":/ravoskel/images/hand.png")), kHandHotSpotX,
                    kHandHotSpotY);
 }
 
-void installFontSubstitutions()
-{
-    QFont::insertSubstitutions(kSongti, {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
-                                         QStringLiteral("Noto Serif CJK SC"),
-                                         QStringLiteral("WenQuanYi Zen Hei")});
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(
+        kSongti, {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
+                  QStringLiteral("Noto Serif CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
 }
 
-QFont songtiFont(qreal pointSize, bool bold)
-{
+QFont songtiFont(qreal pointSize, bool bold) {
     QFont font(kSongti);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
 }
 
-QIcon mainProgramIcon()
-{
+QIcon mainProgramIcon() {
     // The large drawing blurs at title-bar size, so a simpler small one stands beside it.
     QIcon icon(QStringLiteral(":/ravoskel/images/ravoskel.png"));
     icon.addFile(QStringLiteral(":/ravoskel/images/ravoskel_32.png"), QSize(32, 32));
     return icon;
 }
 
-QIcon monitorIcon()
-{
+QIcon monitorIcon() {
     return QIcon(QStringLiteral(":/ravoskel/images/monitor.png"));
 }
 
-QIcon popupIcon()
-{
+QIcon popupIcon() {
     return QIcon(QStringLiteral(":/ravoskel/images/popup.png"));
 }

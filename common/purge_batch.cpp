@@ -7,8 +7,7 @@
 
 #include <QStringList>
 
-QString purgeBatchText(const QString &line1, const QString &line2)
-{
+QString purgeBatchText(const QString &line1, const QString &line2) {
     return QStringList{
         line1,
         line2,
@@ -20,8 +19,7 @@ QString purgeBatchText(const QString &line1, const QString &line2)
         .join(kLineEnd);
 }
 
-void purgeBrowserCache(const QString &line1, const QString &line2)
-{
+void purgeBrowserCache(const QString &line1, const QString &line2) {
     const QString batchPath = tempFilePath(kPurgeBatchFile);
     writePrintLine(batchPath, purgeBatchText(line1, line2));
     runPurgeBatch(batchPath);

@@ -3,10 +3,9 @@
 #include "ansi_codec.h"
 #include "endpoints.h"
 
-QUrl searchUrl(const QString &title)
-{
-    const QByteArray address = endpointAddress(Endpoint::SearchSite).toUtf8()
-                               + QByteArrayLiteral("/searchname.aspx?wd=")
-                               + toAnsi(title).toPercentEncoding();
+QUrl searchUrl(const QString &title) {
+    const QByteArray address = endpointAddress(Endpoint::SearchSite).toUtf8() +
+                               QByteArrayLiteral("/searchname.aspx?wd=") +
+                               toAnsi(title).toPercentEncoding();
     return QUrl::fromEncoded(address, QUrl::StrictMode);
 }

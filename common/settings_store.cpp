@@ -8,8 +8,7 @@
 
 namespace {
 
-QSettings::Format storeFormat()
-{
+QSettings::Format storeFormat() {
 #ifdef Q_OS_WIN
     return QSettings::NativeFormat;
 #else
@@ -17,32 +16,28 @@ QSettings::Format storeFormat()
 #endif
 }
 
-QString keyPath(const QString &section, const QString &key)
-{
+QString keyPath(const QString &section, const QString &key) {
     return section + QLatin1Char('/') + key;
 }
 
 } // namespace
 
-QString settingsLocation()
-{
+QString settingsLocation() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\")
-           + kProgramTitle;
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
+           kProgramTitle;
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QLatin1Char('/') + kProgramTitle + QStringLiteral(".ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + kProgramTitle + QStringLiteral(".ini");
 #endif
 }
 
-QString readSetting(const QString &section, const QString &key, const QString &defaultValue)
-{
+QString readSetting(const QString &section, const QString &key, const QString &defaultValue) {
     const QSettings store(settingsLocation(), storeFormat());
     return store.value(keyPath(section, key), defaultValue).toString();
 }
 
-void writeSetting(const QString &section, const QString &key, const QString &value)
-{
+void writeSetting(const QString &section, const QString &key, const QString &value) {
     QSettings store(settingsLocation(), storeFormat());
     store.setValue(keyPath(section, key), value);
     store.sync();

@@ -6,32 +6,28 @@
 
 #ifdef Q_OS_WIN
 
-QString tempFolder()
-{
+QString tempFolder() {
     return QStringLiteral("C:\\Windows\\Temp");
 }
 
-QString tempFilePath(const QString &fileName)
-{
+QString tempFilePath(const QString &fileName) {
     return tempFolder() + QLatin1Char('\\') + fileName;
 }
 
 #else
 
-QString tempFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                           + QStringLiteral("/Ravoskel/Temp");
+QString tempFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/Ravoskel/Temp");
     if (!QDir(folder).exists()) {
         QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                          | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
     }
     return folder;
 }
 
-QString tempFilePath(const QString &fileName)
-{
+QString tempFilePath(const QString &fileName) {
     return tempFolder() + QLatin1Char('/') + fileName;
 }
 

@@ -1,0 +1,78 @@
+#include "browser.h"
+
+#include "browser_page.h"
+#include "controls.h"
+
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineView>
+
+namespace {
+
+// Chromium breaks innerText lines with LF alone; the texts are handed out with CR LF, the
+// line end every file of this program uses.
+const QString kElementTextsScript = QStringLiteral(
+    "Array.prototype.map.call(document.all, function (e) {"
+    "  var t = e.innerText;"
+    "  return t === undefined || t === null ? '' : String(t).replace(/\\r?\\n/g, '\\r\\n');"
+    "})");
+
+// Only a page the server answered with 2xx counts; an error page completes as well.
+bool loadedWell(const QWebEngineLoadingInfo &info) {
+    const bool httpError = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
+                           (info.errorCode() < 200 || info.errorCode() > 299);
+    return info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
+           !httpError;
+}
+
+} // namespace
+
+Browser::Browser(const QString &name, QWidget *container, int left, int top, int width, int height)
+    : QObject(container)
+    , m_view(makeControl<QWebEngineView>(container, name + QStringLiteral("View"), left, top, width,
+                                         height)) {
+    setObjectName(name);
+    m_page = new BrowserPage(m_view);
+    m_view->setPage(m_page);
+    wirePage();
+}
+
+Browser::Browser(const QString &name, QObject *owner)
+    : QObject(owner)
+    , m_page(new BrowserPage(this)) {
+    setObjectName(name);
+    wirePage();
+}
+
+void Browser::wirePage() {
+    connect(m_page, &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo &info) {
+                if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
+                    info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+                    Q_EMIT DocumentComplete(loadedWell(info));
+            });
+}
+
+bool Browser::Silent() const {
+    return m_page->isSilent();
+}
+
+void Browser::setSilent(bool silent) {
+    m_page->setSilent(silent);
+}
+
+void Browser::Navigate(const QUrl &address) {
+    m_page->load(address);
+}
+
+void Browser::Navigate2(const QUrl &address) {
+    Navigate(address);
+}
+
+QUrl Browser::currentAddress() const {
+    return m_page->requestedUrl();
+}
+
+void Browser::collectElementTexts(const std::function<void(const QStringList &texts)> &done) {
+    m_page->runJavaScript(kElementTextsScript,
+                          [done](const QVariant &result) { done(result.toStringList()); });
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+class BrowserPage;
+class QWebEngineView;
+class QWidget;
+
+// The embedded browser the windows know: silent or not, navigated by address only, telling
+// when a document has finished, and handing out the texts of a document's elements. A
+// browser with a view is drawn in its container; one without is a page nobody sees.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    // A browser drawn inside the container, placed in twips.
+    Browser(const QString &name, QWidget *container, int left, int top, int width, int height);
+    // A browser with no view, owned by the given object.
+    Browser(const QString &name, QObject *owner);
+
+    bool Silent() const;
+    void setSilent(bool silent);
+
+    // Both return at once; a navigation started while another runs replaces it.
+    void Navigate(const QUrl &address);
+    void Navigate2(const QUrl &address);
+
+    QUrl currentAddress() const;
+    QWebEngineView *view() const { return m_view; }
+    BrowserPage *page() const { return m_page; }
+
+    // The innerText of every element of the top-level document, in document order, with
+    // line breaks as CR LF. The answer comes later, on the window's thread.
+    void collectElementTexts(const std::function<void(const QStringList &texts)> &done);
+
+Q_SIGNALS:
+    // A document finished loading; ok only when it loaded and the server answered 2xx (an
+    // error page completes too, with ok false).
+    void DocumentComplete(bool ok);
+
+private:
+    void wirePage();
+
+    BrowserPage *m_page = nullptr;
+    QWebEngineView *m_view = nullptr;
+};

@@ -1,0 +1,169 @@
+#include "form1.h"
+
+#include "browser.h"
+#include "click_label.h"
+#include "color_cycle.h"
+#include "controls.h"
+#include "endpoints.h"
+#include "handler_guard.h"
+#include "launcher.h"
+#include "line_model.h"
+#include "msgbox.h"
+#include "program_folder.h"
+#include "purge_batch.h"
+#include "search_address.h"
+#include "text_file.h"
+#include "title_list.h"
+#include "version_check.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+void Form1::wireHandlers() {
+    Combo1->installEventFilter(this);
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
+    connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
+    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
+    connect(Timer2, &QTimer::timeout, this, guarded([this] { Timer2_Timer(); }));
+    connect(Web3, &Browser::DocumentComplete, this,
+            [this](bool ok) { runGuarded([this, ok] { Web3_DocumentComplete(ok); }); });
+    connect(Label4, &ClickLabel::clicked, this, guarded([this] { Label4_Click(); }));
+    connect(Label5, &ClickLabel::clicked, this, guarded([this] { Label5_Click(); }));
+    connect(Label6, &ClickLabel::clicked, this, guarded([this] { Label6_Click(); }));
+    connect(Label7, &ClickLabel::clicked, this, guarded([this] { Label7_Click(); }));
+    connect(Label8, &ClickLabel::clicked, this, guarded([this] { Label8_Click(); }));
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event) {
+    // Opening the drop-down or switching to another program is not leaving the box.
+    if (watched == Combo1 && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            runGuarded([this] { Combo1_LostFocus(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Form_Load() {
+    WebBrowser1->setSilent(true);
+    Web3->setSilent(true);
+    Web3->Navigate(QUrl(endpointAddress(Endpoint::VersionPage)));
+    compareVersions();
+    Q_EMIT supportWindowRequested();
+    const QString listFile = QDir(programFolder()).filePath(kTitleListFile);
+    ensureFileExists(listFile);
+    fillTitleList();
+    // An empty list has no first title; the box then keeps its design text.
+    const QString newest = firstLine(LoadTextFile(kTitleListFile));
+    if (!newest.isEmpty())
+        Combo1->setEditText(newest);
+    // The timers start once the load is through, so that the automatic query sees the title
+    // the load put into the box even when a message kept the load waiting.
+    Timer1->start();
+    Timer2->start();
+}
+
+void Form1::compareVersions() {
+    const std::optional<VersionTexts> texts = readVersionTexts();
+    if (!texts)
+        return;
+    Text1->setText(texts->own);
+    Text2->setText(texts->newest);
+    Label8->setText(texts->newest);
+    if (announcesNewVersion({Text1->text(), Text2->text()}))
+        MsgBox(newVersionMessage(endpointAddress(Endpoint::BlogPage),
+                                 endpointAddress(Endpoint::PersonalPage)));
+}
+
+void Form1::fillTitleList() {
+    const QString listFile = QDir(programFolder()).filePath(kTitleListFile);
+    Combo1->addItems(titlesOfFile(LoadTextFile(listFile)).mid(0, kTitleListLimit));
+}
+
+void Form1::Combo1_LostFocus() {
+    QStringList titles;
+    titles.reserve(Combo1->count());
+    for (int i = 0; i < Combo1->count(); ++i)
+        titles.append(Combo1->itemText(i));
+    const QString title = Combo1->currentText();
+    const std::optional<QStringList> added = withTitleAdded(titles, title);
+    if (!added)
+        return;
+    if (Combo1->count() >= kTitleListLimit)
+        Combo1->removeItem(Combo1->count() - 1);
+    Combo1->insertItem(0, title);
+    Combo1->setEditText(title);
+    writeLines(kTitleListFile, *added);
+}
+
+void Form1::Command2_Click() {
+    if (!QFileInfo::exists(kTitleListFile)) {
+        MsgBox(QStringLiteral("记录文件QQ731508264.vemo不存在"));
+        return;
+    }
+    const QString title = Combo1->currentText();
+    writeLines(kTitleListFile, withoutTitle(titlesOfFile(LoadTextFile(kTitleListFile)), title));
+    MsgBox(QStringLiteral("已删除记录【") + title + QStringLiteral("】重启软件后生效！！"));
+}
+
+void Form1::Command1_Click() {
+    purgeBrowserCache(Text3->text(), Text4->text());
+    WebBrowser1->Navigate2(searchUrl(Combo1->currentText()));
+}
+
+void Form1::Timer2_Timer() {
+    WebBrowser1->Navigate2(searchUrl(Combo1->currentText()));
+    Timer2->stop();
+}
+
+void Form1::Command3_Click() {
+    Q_EMIT monitorRequested();
+}
+
+void Form1::Web3_DocumentComplete(bool ok) {
+    // A page that did not load would leave its error text as the "newest version" and
+    // announce a new version at every later start.
+    if (!ok)
+        return;
+    Web3->collectElementTexts([](const QStringList &texts) {
+        runGuarded([&texts] { writePrintLine(kSavedVersionFile, savedVersionText(texts)); });
+    });
+}
+
+void Form1::Timer1_Timer() {
+    CycleColor(Label4, 5, 6, 9, 12);
+    CycleColor(Label6, 6, 9, 5, 12);
+}
+
+void Form1::CycleColor(QLabel *target, int first, int second, int third, int fourth) {
+    const int next =
+        nextColorIndex(target->property("Tag").toString(), first, second, third, fourth);
+    target->setProperty("Tag", QString::number(next));
+    setTextColor(target, paletteColor(next));
+}
+
+void Form1::Label4_Click() {
+    openAddressInBrowser(endpointAddress(Endpoint::ShoppingOffer));
+}
+
+void Form1::Label5_Click() {
+    openAddressInBrowser(endpointAddress(Endpoint::DownloadPage));
+}
+
+void Form1::Label6_Click() {
+    openAddressWithBrowserProgram(endpointAddress(Endpoint::AntivirusOffer));
+}
+
+void Form1::Label7_Click() {
+    openAddressWithBrowserProgram(endpointAddress(Endpoint::TvOffer));
+}
+
+void Form1::Label8_Click() {
+    Label5_Click();
+}

@@ -1,0 +1,147 @@
+#include "form1.h"
+
+#include "browser.h"
+#include "click_label.h"
+#include "controls.h"
+#include "endpoints.h"
+#include "look.h"
+#include "program_identity.h"
+#include "purge_batch.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+QString windowCaption() {
+    return kProgramTitle + QStringLiteral("---Vemo制作－QQ:731508264 微博") +
+           endpointAddress(Endpoint::MicroblogPage) + QStringLiteral(" 博客") +
+           endpointAddress(Endpoint::BlogPage);
+}
+
+QTimer *makeTimer(QObject *owner, const QString &name, int interval) {
+    auto *timer = new QTimer(owner);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    return timer;
+}
+
+ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &twips,
+                          const QString &text, const QString &toolTip = QString()) {
+    auto *label = makeControl<ClickLabel>(container, name, twips.x(), twips.y(), twips.width(),
+                                          twips.height(), text);
+    makeLink(label, toolTip);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(windowCaption());
+    setWindowIcon(mainProgramIcon());
+    setFont(songtiFont(9));
+    setFixedSize(twipsRect(0, 0, 12405, 7530).size());
+    buildControls();
+    setTabOrder();
+    wireHandlers();
+}
+
+void Form1::buildControls() {
+    Label1 = makeControl<QLabel>(this, QStringLiteral("Label1"), 360, 240, 1335, 255,
+                                 QStringLiteral("电子书名字:"));
+    Label1->setFont(songtiFont(10.5));
+    Combo1 = makeControl<QComboBox>(this, QStringLiteral("Combo1"), 1560, 160, 1935, 330);
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setFont(songtiFont(10.5));
+    Combo1->setEditText(QStringLiteral("作者QQ:731508264"));
+    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 3600, 120, 975, 420,
+                                        QStringLiteral("查询更新"));
+    Command2 = makeControl<QPushButton>(this, QStringLiteral("Command2"), 4680, 120, 975, 420,
+                                        QStringLiteral("删除记录"));
+    Command3 = makeControl<QPushButton>(this, QStringLiteral("Command3"), 5760, 120, 1335, 420,
+                                        QStringLiteral("自动检查更新"));
+    Label4 = makeLinkLabel(this, QStringLiteral("Label4"), {7440, 240, 7335, 255},
+                           QStringLiteral("淘宝购物品牌商品折上打折！只有你想不到，没有你淘不到"),
+                           QStringLiteral("点击马上抢购限时折上打折后的商品"));
+    setTextColor(Label4, kRed);
+    Label2 = makeControl<QLabel>(this, QStringLiteral("Label2"), 6480, 1560, 2535, 1575,
+                                 QStringLiteral("Label2"));
+    Frame1 = makeControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 600, 12135, 6735,
+                                    QStringLiteral("最新更新信息"));
+    WebBrowser1 = new Browser(QStringLiteral("WebBrowser1"), Frame1, 120, 240, 11895, 6375);
+    buildLinkPanel();
+    buildHiddenControls();
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500);
+}
+
+void Form1::buildLinkPanel() {
+    Picture1 = makeControl<QWidget>(this, QStringLiteral("Picture1"), 240, 840, 11630, 1455);
+    Picture1->setAutoFillBackground(true);
+    Label3 = makeControl<QLabel>(
+        Picture1, QStringLiteral("Label3"), 360, 240, 10815, 615,
+        QStringLiteral(
+            "此工具仅为方便，目前搜索信息大部分网站小说为免费，当然其中也有收费小说，大家选"
+            "择免费的小说网站看就是了，列出来的都是小说站更新的最新章节。此工具仅提供搜索"
+            "。Ravoskel更新情况：[v1.1增加保存记录和量小化][v1.2增加删除记录][v1.3增加自"
+            "动检测更新功能]"));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label5 = makeLinkLabel(Picture1, QStringLiteral("Label5"), {3960, 660, 1695, 255},
+                           QStringLiteral("下载软件最新版本:"));
+    setTextColor(Label5, kRed);
+    Label8 = makeLinkLabel(Picture1, QStringLiteral("Label8"), {5520, 660, 5415, 255},
+                           QStringLiteral("更新版本"));
+    setTextColor(Label8, kRed);
+    Label6 =
+        makeLinkLabel(Picture1, QStringLiteral("Label6"), {240, 960, 5175, 255},
+                      QStringLiteral("马上安装新毒霸(安全上网，网购盗号不用怕，被盗毒霸赔你钱)"),
+                      QStringLiteral("点击下载安装新毒霸，网购盗号不用怕"));
+    Label7 = makeLinkLabel(
+        Picture1, QStringLiteral("Label7"), {5520, 960, 5895, 255},
+        QStringLiteral("PPTV网络电视(大家都在用！看直播，看电影，看电视，稳定，快速不卡)"),
+        QStringLiteral("PPTV网络电视，大家都在用的网络电视软件"));
+    setTextColor(Label7, kBlue);
+}
+
+void Form1::buildHiddenControls() {
+    // These lie beyond the right edge of the window, where the user never sees them.
+    Web3 = new Browser(QStringLiteral("Web3"), this);
+    Text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"), 13080, 2040, 255, 375,
+                                   QStringLiteral("Text1"));
+    Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 13440, 2520, 255, 375,
+                                   QStringLiteral("Text2"));
+    Text3 =
+        makeControl<QLineEdit>(this, QStringLiteral("Text3"), 12600, 2400, 255, 270, kPurgeLine1);
+    Text4 =
+        makeControl<QLineEdit>(this, QStringLiteral("Text4"), 12720, 2880, 180, 375, kPurgeLine2);
+}
+
+void Form1::setTabOrder() {
+    // Label2 lies behind the frame; the panel of labels lies in front of the result browser.
+    Label2->lower();
+    Picture1->raise();
+    const QList<QWidget *> order = {Frame1,   Label1,   Command1, WebBrowser1->view(),
+                                    Label2,   Picture1, Label3,   Label4,
+                                    Combo1,   Label5,   Label6,   Label7,
+                                    Command2, Command3, Text1,    Text2,
+                                    Text3,    Text4,    Label8};
+    for (qsizetype i = 0; i < order.size(); ++i)
+        order.at(i)->setProperty("TabIndex", i);
+    Web3->setProperty("TabIndex", order.size());
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}

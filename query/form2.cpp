@@ -1,0 +1,40 @@
+#include "form2.h"
+
+#include "browser.h"
+#include "click_label.h"
+#include "controls.h"
+#include "endpoints.h"
+#include "handler_guard.h"
+#include "launcher.h"
+#include "look.h"
+#include "twips.h"
+
+#include <QWebEngineView>
+
+Form2::Form2(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("支持作者并关注以后更新"));
+    setWindowIcon(popupIcon());
+    setFont(songtiFont(9));
+    setFixedSize(twipsRect(0, 0, 3705, 2160).size());
+    WebBrowser1 = new Browser(QStringLiteral("WebBrowser1"), this, 480, 240, 2775, 1335);
+    Label1 = makeControl<ClickLabel>(this, QStringLiteral("Label1"), 120, 1800, 3375, 375,
+                                     QStringLiteral("关注作者可获得以后更新更多功能"));
+    Label1->setFont(songtiFont(10.5, true));
+    Label1->setAutoFillBackground(true);
+    setTextColor(Label1, QColor(255, 0, 0));
+    WebBrowser1->view()->setProperty("TabIndex", 0);
+    Label1->setProperty("TabIndex", 1);
+    connect(Label1, &ClickLabel::clicked, this, guarded([this] { Label1_Click(); }));
+}
+
+void Form2::Form_Load() {
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    WebBrowser1->Navigate(QUrl(endpointAddress(Endpoint::SupportPage)));
+}
+
+void Form2::Label1_Click() {
+    openAddressInBrowser(endpointAddress(Endpoint::MicroblogPage));
+}

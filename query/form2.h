@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class Browser;
+class ClickLabel;
+
+// The small window that asks the user to support and follow the author. It floats above
+// the other windows until it is closed.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(QWidget *parent = nullptr);
+
+public Q_SLOTS:
+    void Form_Load();
+    void Label1_Click();
+
+private:
+    Browser *WebBrowser1 = nullptr;
+    ClickLabel *Label1 = nullptr;
+};

@@ -1,0 +1,31 @@
+#include "title_list.h"
+
+#include "line_model.h"
+
+QStringList titlesOfFile(const QString &fileText) {
+    QStringList lines = splitLines(fileText);
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+std::optional<QStringList> withTitleAdded(const QStringList &titles, const QString &title) {
+    if (title.isEmpty() || titles.contains(title, Qt::CaseSensitive))
+        return std::nullopt;
+    QStringList added = titles;
+    added.prepend(title);
+    if (added.size() > kTitleListLimit)
+        added.removeLast();
+    return added;
+}
+
+QStringList withoutTitle(const QStringList &lines, const QString &title) {
+    if (title.isEmpty())
+        return lines;
+    QStringList kept;
+    for (const QString &line : lines) {
+        if (line != title)
+            kept.append(line);
+    }
+    return kept;
+}

@@ -1,0 +1,44 @@
+#include "version_check.h"
+
+#include "line_model.h"
+#include "text_file.h"
+
+#include <QFileInfo>
+
+namespace {
+
+std::optional<QString> lineOfFile(const QString &fileName, int index) {
+    if (!QFileInfo(fileName).isFile())
+        return std::nullopt;
+    const QStringList lines = splitLines(LoadTextFile(fileName));
+    if (index >= lines.size())
+        return std::nullopt;
+    return lines.at(index);
+}
+
+} // namespace
+
+std::optional<VersionTexts> readVersionTexts() {
+    const std::optional<QString> own = lineOfFile(kShippedVersionFile, 1);
+    const std::optional<QString> newest = lineOfFile(kSavedVersionFile, 2);
+    if (!own || !newest)
+        return std::nullopt;
+    return VersionTexts{*own, *newest};
+}
+
+bool announcesNewVersion(const VersionTexts &texts) {
+    return texts.own.toLower() != texts.newest.toLower();
+}
+
+QString savedVersionText(const QStringList &elementTexts) {
+    QString text;
+    for (const QString &elementText : elementTexts)
+        text += kLineEnd + elementText;
+    return text;
+}
+
+QString newVersionMessage(const QString &blogAddress, const QString &personalAddress) {
+    return QStringLiteral("Ravoskel已有新的版本，去博客") + blogAddress +
+           QStringLiteral("或作者QQ空间") + personalAddress +
+           QStringLiteral("下载最新版本，可获得更多的功能！！");
+}

@@ -1,0 +1,112 @@
+#include "browser.h"
+#include "program_folder.h"
+#include "query_window_fixture.h"
+#include "temp_folder.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kNovel = QStringLiteral("校花的贴身高手");
+
+TEST_F(QueryWindowTest, TheNewestTitleIsQueriedOnceHalfASecondAfterStart) {
+    writeListFile("\xD0\xA3\xBB\xA8\xB5\xC4\xCC\xF9\xC9\xED\xB8\xDF\xCA\xD6\r\nOther\r\n");
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    openWindow();
+    ASSERT_TRUE(searches.wait(30000));
+    EXPECT_EQ(searches.first().at(0).toString(), kNovel);
+    EXPECT_FALSE(control<QTimer>(QStringLiteral("Timer2"))->isActive());
+    EXPECT_TRUE(resultPageText().contains(
+        site.chapterLine(kNovel).section(QLatin1Char('>'), 2, 2).section(QLatin1Char('<'), 0, 0)));
+    EXPECT_EQ(site.searchRequestCount(kNovel), 1);
+    EXPECT_TRUE(launches.requests.empty()) << "the automatic query purges nothing";
+}
+
+TEST_F(QueryWindowTest, QueryingATypedTitleRemembersItPurgesAndSendsItsGbkBytes) {
+    writeListFile("Old\r\n");
+    openWindow();
+    QSignalSpy startupSearch(&site, &ReferenceSite::searchRequested);
+    ASSERT_TRUE(startupSearch.wait(30000));
+    resultPageText();
+
+    auto *combo = control<QComboBox>(QStringLiteral("Combo1"));
+    combo->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return combo->hasFocus(); }));
+    const QString title = QStringLiteral("校花 A&B#C+D%E");
+    combo->setEditText(title);
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+
+    EXPECT_EQ(fileBytes(workingFile(QStringLiteral("QQ731508264.vemo"))),
+              QByteArray("\xD0\xA3\xBB\xA8 A&B#C+D%E\r\nOld\r\n"));
+    EXPECT_EQ(fileBytes(tempFilePath(kPurgeBatchFile)).count("\r\n"), 5);
+    ASSERT_EQ(launches.requests.size(), 1u);
+    EXPECT_EQ(launches.requests[0].intent, LaunchRequest::Intent::RunPurgeBatch);
+    ASSERT_TRUE(searches.wait(30000));
+    EXPECT_EQ(searches.first().at(0).toString(), title);
+    EXPECT_EQ(searches.first().at(1).toByteArray(), QByteArray("%D0%A3%BB%A8%20A%26B%23C%2BD%25E"));
+    EXPECT_TRUE(resultPageText().contains(QStringLiteral("校花 A&B#C+D%E")));
+}
+
+class VersionRun : public QueryWindowTest {
+protected:
+    // One run of the program: its load, and the version page saved by the hidden browser.
+    void runOnceAndWaitForTheVersionPage(bool expectSaved) {
+        Form1 window;
+        QSignalSpy completed(window.findChild<Browser *>(QStringLiteral("Web3")),
+                             &Browser::DocumentComplete);
+        window.Form_Load();
+        ASSERT_TRUE(completed.wait(60000));
+        if (expectSaved) {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return QFile::exists(workingFile(QStringLiteral("version.ini"))); }, 30000));
+        }
+    }
+    void shipVersionFiles() {
+        QFile shipped(workingFile(QStringLiteral("version1.ini")));
+        ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
+        shipped.write("[Ravoskel]\r\nRavoskelv1.3.6\r\n");
+    }
+};
+
+TEST_F(VersionRun, ANewerVersionIsAnnouncedFromTheStartAfterTheOneThatSawIt) {
+    shipVersionFiles();
+    site.setVersionText(QStringLiteral("Ravoskelv1.3.6"));
+    runOnceAndWaitForTheVersionPage(true);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_EQ(fileBytes(workingFile(QStringLiteral("version.ini"))).split('\n').value(2),
+              QByteArray("Ravoskelv1.3.6\r"));
+
+    site.setVersionText(QStringLiteral("Ravoskelv1.4.0"));
+    QFile::remove(workingFile(QStringLiteral("version.ini")));
+    runOnceAndWaitForTheVersionPage(true);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << "the page seen during a run speaks at the next start";
+
+    Form1 &window = openWindow();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts.first().startsWith(QStringLiteral("Ravoskel已有新的版本")));
+    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label8"))->text(),
+              QStringLiteral("Ravoskelv1.4.0"));
+}
+
+TEST_F(VersionRun, ARunWithTheSiteDownLeavesTheSavedVersionAsItWas) {
+    shipVersionFiles();
+    const QByteArray saved = "\r\nRavoskel\r\nRavoskelv1.3.6\r\n";
+    QFile file(workingFile(QStringLiteral("version.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(saved);
+    file.close();
+    site.setFault(FaultMode::Refuse);
+    runOnceAndWaitForTheVersionPage(false);
+    site.setFault(FaultMode::None);
+    EXPECT_EQ(fileBytes(workingFile(QStringLiteral("version.ini"))), saved);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+}
+
+} // namespace
