@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHttpServerResponder>
+#include <QString>
+
+// What the site does with one request: usually a complete answer, but the fault modes also
+// need answers cut short, connections dropped and requests left hanging.
+struct SiteReply {
+    enum class Delivery { Complete, Truncated, Dropped, Stalled };
+    using Status = QHttpServerResponder::StatusCode;
+
+    Delivery delivery = Delivery::Complete;
+    Status status = Status::Ok;
+    QByteArray contentType = QByteArrayLiteral("text/html; charset=utf-8");
+    QByteArray body;
+};
+
+SiteReply htmlReply(const QByteArray &body, SiteReply::Status status = SiteReply::Status::Ok);
+SiteReply textReply(const QString &text, SiteReply::Status status = SiteReply::Status::Ok);
+SiteReply undeliveredReply(SiteReply::Delivery delivery);
+SiteReply notFoundReply();
+SiteReply serverErrorReply();
