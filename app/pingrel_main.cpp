@@ -1,0 +1,17 @@
+#include "form4.h"
+#include "handler_guard.h"
+#include "look.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pingrel"));
+    installFontSubstitutions();
+    Form4 form;
+    // The window refuses every close request, so only its slide-out ends the program.
+    QObject::connect(&form, &Form4::slidOut, [] { QCoreApplication::exit(0); });
+    runGuarded([&form] { form.Form_Load(); });
+    form.show();
+    return QApplication::exec();
+}
