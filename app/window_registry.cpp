@@ -5,49 +5,46 @@
 
 namespace {
 
-// Shows a window that is already loaded again, in front.
-void showAgain(QWidget *window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
+enum class Placement { Centered, OwnLoad };
 
-template <typename Window> void loadAndShow(Window *window, bool centered) {
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    runGuarded([window] { window->Form_Load(); });
-    if (centered)
-        centerOnScreen(window);
-    window->show();
+// Shows the one instance of a window: again, in front, when it is loaded; otherwise a new one,
+// wired first, then loaded, then shown.
+template <typename Window, typename Wiring>
+void showSingle(QPointer<Window> &instance, Placement placement, Wiring wire)
+{
+    if (instance) {
+        instance->show();
+        instance->raise();
+        instance->activateWindow();
+        return;
+    }
+    instance = new Window;
+    instance->setAttribute(Qt::WA_DeleteOnClose);
+    wire(instance.data());
+    runGuarded([window = instance.data()] { window->Form_Load(); });
+    if (placement == Placement::Centered)
+        centerOnScreen(instance);
+    instance->show();
 }
 
 } // namespace
 
-void WindowRegistry::showQueryWindow() {
-    if (m_query) {
-        showAgain(m_query);
-        return;
-    }
-    m_query = new Form1;
-    connect(m_query, &Form1::monitorRequested, this, &WindowRegistry::showMonitorWindow);
-    connect(m_query, &Form1::supportWindowRequested, this, &WindowRegistry::showSupportWindow);
-    loadAndShow(m_query.data(), true);
+void WindowRegistry::showQueryWindow()
+{
+    showSingle(m_query, Placement::Centered, [this](Form1 *window) {
+        connect(window, &Form1::monitorRequested, this, &WindowRegistry::showMonitorWindow);
+        connect(window, &Form1::supportWindowRequested, this, &WindowRegistry::showSupportWindow);
+    });
 }
 
-void WindowRegistry::showSupportWindow() {
-    if (m_support) {
-        showAgain(m_support);
-        return;
-    }
-    m_support = new Form2;
-    loadAndShow(m_support.data(), true);
+void WindowRegistry::showSupportWindow()
+{
+    showSingle(m_support, Placement::Centered, [](Form2 *) {});
 }
 
-void WindowRegistry::showMonitorWindow() {
-    if (m_monitor) {
-        showAgain(m_monitor);
-        return;
-    }
-    m_monitor = new Form3;
-    connect(m_monitor, &Form3::queryWindowRequested, this, &WindowRegistry::showQueryWindow);
-    loadAndShow(m_monitor.data(), false);
+void WindowRegistry::showMonitorWindow()
+{
+    showSingle(m_monitor, Placement::OwnLoad, [this](Form3 *window) {
+        connect(window, &Form3::queryWindowRequested, this, &WindowRegistry::showQueryWindow);
+    });
 }

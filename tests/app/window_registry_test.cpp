@@ -115,6 +115,20 @@ TEST_F(WindowRegistryTest, AClosedQueryWindowComesBackWithItsWholeLoadAndTheSupp
     }, 60000)) << "the support window loads its page again";
 }
 
+TEST_F(WindowRegistryTest, AnOpenSupportWindowIsOnlyShownAgainByASecondLoad)
+{
+    windows.showQueryWindow();
+    windows.showMonitorWindow();
+    Form2 *support = windows.supportWindow();
+    closeWindow(windows.queryWindow());
+    Q_EMIT windows.monitorWindow()->queryWindowRequested();
+    EXPECT_EQ(windows.supportWindow(), support);
+    int supportWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        supportWindows += qobject_cast<Form2 *>(window) ? 1 : 0;
+    EXPECT_EQ(supportWindows, 1);
+}
+
 TEST_F(WindowRegistryTest, TheSupportWindowIsFixedWithTheCloseBoxOnly)
 {
     windows.showQueryWindow();
