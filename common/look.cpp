@@ -13,10 +13,15 @@ QCursor handCursor() {
                    kHandHotSpotY);
 }
 
-void installFontSubstitutions() {
-    QFont::insertSubstitutions(
-        kSongti, {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
-                  QStringLiteral("Noto Serif CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
+void installFontSubstitutions()
+{
+    // SimSun draws Latin letters and blanks at half the width of a Chinese character; the
+    // monospaced CJK families keep that, so blank-padded captions land where they were laid out.
+    QFont::insertSubstitutions(kSongti, {QStringLiteral("SimSun"),
+                                         QStringLiteral("Noto Sans Mono CJK SC"),
+                                         QStringLiteral("WenQuanYi Zen Hei Mono"),
+                                         QStringLiteral("Noto Sans CJK SC"),
+                                         QStringLiteral("WenQuanYi Zen Hei")});
 }
 
 QFont songtiFont(qreal pointSize, bool bold) {

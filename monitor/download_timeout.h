@@ -1,0 +1,10 @@
+#pragma once
+
+#include <chrono>
+
+// How long a download may take before it counts as failed.
+std::chrono::milliseconds downloadTimeout();
+
+// Test seam: a stalled site would otherwise hold a test for the full half minute. Returns
+// the timeout it replaced.
+std::chrono::milliseconds replaceDownloadTimeout(std::chrono::milliseconds timeout);

@@ -1,0 +1,112 @@
+// Starting and stopping the monitor, the two alert checks and the two alert try-outs.
+
+#include "form3.h"
+
+#include "alert_player.h"
+#include "chapter_change.h"
+#include "check_interval.h"
+#include "click_label.h"
+#include "launcher.h"
+#include "line_model.h"
+#include "monitor_files.h"
+#include "monitor_settings.h"
+#include "page_download.h"
+#include "msgbox.h"
+#include "program_identity.h"
+#include "temp_folder.h"
+#include "text_file.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+void Form3::Command1_Click() {
+    const std::optional<int> interval = parseCheckInterval(Text5->text());
+    if (!interval) {
+        MsgBox(kBadIntervalMessage);
+        return;
+    }
+    storeMonitorSettings(Text1->text(), Text5->text());
+    writePrintLine(tempFilePath(kTitleHandoffFile), Text1->text());
+    Command1->setEnabled(false);
+    Command2->setEnabled(true);
+    Text1->setEnabled(false);
+    Timer2->setInterval(*interval);
+    Timer2->start();
+    // A folder of that name counts too; reading it then fails like any unreadable file.
+    if (QFileInfo::exists(kRememberedPageFile))
+        Label2->setText(lineAt(LoadTextFile(kRememberedPageFile), kChapterLine));
+    else
+        Timer1->start();
+}
+
+void Form3::Command2_Click() {
+    switchEverythingOff();
+    returnToIdle();
+}
+
+void Form3::Timer3_Timer() {
+    if (!chapterChanged(Label2->text(), Label5->text()))
+        return;
+    popUpAlert();
+    Timer1->start();
+    switchServerFetchOff();
+    Timer3->stop();
+    returnToIdle();
+    Q_EMIT queryWindowRequested();
+}
+
+void Form3::Timer4_Timer() {
+    if (!chapterChanged(Label2->text(), Label5->text()))
+        return;
+    playAlertSound();
+    Timer1->start();
+    switchServerFetchOff();
+    Timer3->stop();
+    returnToIdle();
+    Q_EMIT queryWindowRequested();
+    Timer4->stop();
+}
+
+void Form3::Command4_Click() {
+    playAlertSound();
+}
+
+void Form3::Command5_Click() {
+    writePrintLine(tempFilePath(kTitleHandoffFile), kDemoNotice);
+    startSystemProgram(kPopupProgramFile);
+}
+
+void Form3::popUpAlert() {
+    // A demonstration since the start would otherwise have the popup name the demo text.
+    writePrintLine(tempFilePath(kTitleHandoffFile), Text1->text());
+    startSystemProgram(kPopupProgramFile);
+}
+
+void Form3::playAlertSound() {
+    WindowsMediaPlayer1->play(kAlertSoundFile);
+}
+
+void Form3::returnToIdle() {
+    Command2->setEnabled(false);
+    Command1->setEnabled(true);
+    Text1->setEnabled(true);
+}
+
+void Form3::switchCurrentFetchOff() {
+    Timer1->stop();
+    delete m_currentChapterDownload;
+}
+
+void Form3::switchServerFetchOff() {
+    Timer2->stop();
+    delete m_serverChapterDownload;
+}
+
+void Form3::switchEverythingOff() {
+    switchCurrentFetchOff();
+    switchServerFetchOff();
+    Timer3->stop();
+    Timer4->stop();
+}

@@ -1,0 +1,78 @@
+#include "page_download.h"
+
+#include "download_timeout.h"
+#include "handler_guard.h"
+#include "runtime_error.h"
+#include "text_file.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSaveFile>
+
+namespace {
+
+bool answeredWithBody(QNetworkReply &reply, const QByteArray &body) {
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
+           !body.isEmpty();
+}
+
+void replaceFileWith(const QString &fileName, const QByteArray &bytes) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throwFileError(fileName, true);
+    file.write(bytes);
+    if (!file.commit())
+        throwFileError(fileName, true);
+}
+
+} // namespace
+
+PageDownload::PageDownload(QNetworkAccessManager &network, const QUrl &url, QString fileName,
+                           BodyCheck keepBody, QObject *parent)
+    : QObject(parent)
+    , m_fileName(std::move(fileName))
+    , m_keepBody(std::move(keepBody)) {
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    m_reply = network.get(request);
+    m_reply->setParent(this);
+    connect(m_reply, &QNetworkReply::finished, this, guarded([this] { complete(); }));
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { giveUp(); });
+    m_deadline.start(downloadTimeout());
+}
+
+PageDownload::~PageDownload() {
+    stopListening();
+}
+
+void PageDownload::complete() {
+    m_deadline.stop();
+    const QByteArray body = m_reply->readAll();
+    const bool succeeded = answeredWithBody(*m_reply, body) && m_keepBody(body);
+    m_reply->deleteLater();
+    if (succeeded)
+        replaceFileWith(m_fileName, body);
+    Q_EMIT finished(succeeded);
+}
+
+void PageDownload::giveUp() {
+    stopListening();
+    Q_EMIT finished(false);
+}
+
+void PageDownload::stopListening() {
+    // Aborting reports the reply finished at once; nobody may take that for an answer.
+    if (m_reply && !m_reply->isFinished()) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
+}
+
+PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, const QString &fileName,
+                           BodyCheck keepBody, QObject *parent) {
+    return new PageDownload(network, url, fileName, std::move(keepBody), parent);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QUrl;
+
+// Decides whether a downloaded body is worth keeping.
+using BodyCheck = std::function<bool(const QByteArray &body)>;
+
+// One address downloaded to a file, always from the network, never from a cache. The file is
+// replaced, in one step, only when the server answered 2xx with a body that passes the
+// check; otherwise it keeps what it had. A download still running after downloadTimeout()
+// fails. Deleting the object abandons the download: finished() never comes.
+class PageDownload : public QObject {
+    Q_OBJECT
+
+public:
+    PageDownload(QNetworkAccessManager &network, const QUrl &url, QString fileName,
+                 BodyCheck keepBody, QObject *parent = nullptr);
+    ~PageDownload() override;
+
+Q_SIGNALS:
+    void finished(bool succeeded);
+
+private:
+    void complete();
+    void giveUp();
+    void stopListening();
+
+    QString m_fileName;
+    BodyCheck m_keepBody;
+    QPointer<QNetworkReply> m_reply;
+    QTimer m_deadline;
+};
+
+// Starts the download and returns at once; the caller owns the result.
+PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, const QString &fileName,
+                           BodyCheck keepBody, QObject *parent);
