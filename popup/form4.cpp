@@ -1,0 +1,188 @@
+#include "form4.h"
+
+#include "click_label.h"
+#include "controls.h"
+#include "handler_guard.h"
+#include "handoff_line.h"
+#include "launcher.h"
+#include "line_model.h"
+#include "look.h"
+#include "program_identity.h"
+#include "proportional_layout.h"
+#include "temp_folder.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClientWidthTwips = 9600;
+constexpr int kClientHeightTwips = 1110;
+constexpr int kSlideIntervalMs = 10;
+constexpr qreal kFormFontPoints = 9;
+const QColor kAlertRed(255, 0, 0);
+
+const QString kDesignCaption =
+    QStringLiteral("来自Ravoskel的消息:【服务器已有更新章节】-VemoQQ731508264");
+const QString kCaptionStart = QStringLiteral("来自Ravoskel的消息:【");
+const QString kCaptionEnd = QStringLiteral("已有更新章节】-VemoQQ731508264");
+const QString kSwitchToMainTip = QStringLiteral("点击换切到Ravoskel主界面");
+
+// Chapter lines are page markup taken raw; the labels show them as written, never rendered.
+template <typename Label>
+Label *makeLabel(QWidget *form, const QString &name, int left, int top, int width, int height,
+                 const QString &text)
+{
+    auto *label = makeControl<Label>(form, name, left, top, width, height, text);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+void makeRedLink(QWidget *label, const QString &toolTip = QString())
+{
+    setTextColor(label, kAlertRed);
+    makeLink(label, toolTip);
+}
+
+QRect screenRect()
+{
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+} // namespace
+
+Form4::Form4(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(kDesignCaption);
+    setWindowIcon(popupIcon());
+    setFont(songtiFont(kFormFontPoints));
+    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    createControls();
+    connectHandlers();
+    Timer1->start();
+}
+
+void Form4::createControls()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kSlideIntervalMs);
+    Label3 = makeLabel<ClickLabel>(this, QStringLiteral("Label3"), 2400, 360, 1935, 375,
+                                   QStringLiteral("Label3"));
+    makeRedLink(Label3);
+    Label1 =
+        makeLabel<QLabel>(this, QStringLiteral("Label1"), -240, 360, 3135, 375,
+                          QString(9, QLatin1Char(' ')) + QStringLiteral("服务器已有更新章节:"));
+    Label2 = makeLabel<ClickLabel>(this, QStringLiteral("Label2"), -240, 360, 10215, 495,
+                                   QString(80, QLatin1Char(' ')) + QStringLiteral("QQ") +
+                                       QString(17, QLatin1Char(' ')));
+    makeRedLink(Label2, kSwitchToMainTip);
+    // Later siblings paint on top, and the wide opaque chapter line must stay behind the other
+    // two, the title in front of all.
+    Label1->raise();
+    Label3->raise();
+}
+
+void Form4::connectHandlers()
+{
+    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
+    connect(Label2, &ClickLabel::clicked, this, guarded([this] { Label2_Click(); }));
+    connect(Label3, &ClickLabel::clicked, this, guarded([this] { Label3_Click(); }));
+}
+
+QObjectList Form4::controls() const
+{
+    return {Timer1, Label3, Label1, Label2};
+}
+
+void Form4::ResizeInit()
+{
+    m_resizeReference = recordLayout(controls(), size(), font());
+}
+
+void Form4::ResizeForm()
+{
+    applyLayout(controls(), size(), m_resizeReference);
+}
+
+void Form4::Form_Load()
+{
+    ResizeInit();
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    Label3->setText(handoffLine(tempFilePath(kTitleHandoffFile), 0));
+    Label2->setText(handoffLine(tempFilePath(kPageHandoffFile), kChapterLine));
+    setWindowTitle(kCaptionStart + Label3->text() + kCaptionEnd);
+    placeBelowScreenCorner();
+    m_slideState = SlideState::SlidingIn;
+}
+
+void Form4::placeBelowScreenCorner()
+{
+    const QRect screen = screenRect();
+    move(screen.width() - frameGeometry().width(), screen.height());
+}
+
+void Form4::Form_Resize()
+{
+    ResizeForm();
+}
+
+void Form4::Form_Unload(QCloseEvent *event)
+{
+    event->ignore();
+    m_slideState = SlideState::SlidingOut;
+}
+
+void Form4::Label2_Click()
+{
+    startSystemProgram(kMainProgramFile);
+}
+
+void Form4::Label3_Click()
+{
+    startSystemProgram(kMainProgramFile);
+}
+
+void Form4::Timer1_Timer()
+{
+    const QRect screen = screenRect();
+    const QRect outer = frameGeometry();
+    const auto top = static_cast<float>(pixelsToTwips(outer.top()));
+    const SlideStep step =
+        slideStep(m_slideState, top, static_cast<float>(pixelsToTwips(screen.height())),
+                  static_cast<float>(pixelsToTwips(outer.height())));
+    if (step.finished) {
+        Timer1->stop();
+        Q_EMIT slidOut();
+    } else if (step.top != top) {
+        move(nextLeft(screen, outer), twipsToPixels(step.top));
+    }
+}
+
+int Form4::nextLeft(const QRect &screen, const QRect &outer) const
+{
+    // A window manager adds its frame only once the window is on screen, so the load could
+    // only place the client area at the corner; while rising, the whole frame is held there.
+    if (m_slideState == SlideState::SlidingIn)
+        return screen.width() - outer.width();
+    return outer.left();
+}
+
+void Form4::closeEvent(QCloseEvent *event)
+{
+    runGuarded([this, event] { Form_Unload(event); });
+}
+
+void Form4::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    runGuarded([this] { Form_Resize(); });
+}

@@ -1,0 +1,13 @@
+#include "handoff_line.h"
+
+#include "line_model.h"
+#include "text_file.h"
+
+#include <QFileInfo>
+
+QString handoffLine(const QString &fileName, int index)
+{
+    if (!QFileInfo::exists(fileName))
+        return {};
+    return splitLines(LoadTextFile(fileName)).value(index);
+}

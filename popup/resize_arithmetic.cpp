@@ -1,0 +1,78 @@
+#include "resize_arithmetic.h"
+
+#include "runtime_error.h"
+
+#include <cmath>
+
+namespace {
+
+// Halves go to the even neighbour, as the rounding of the client size always has.
+int roundToEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+// Font sizes carry four decimals at most.
+double toFourDecimals(double value)
+{
+    return std::nearbyint(value * 10000.0) / 10000.0;
+}
+
+double takeNumber(const QString &tag, qsizetype &position)
+{
+    const qsizetype blank = tag.indexOf(QLatin1Char(' '), position);
+    if (blank < 0)
+        return 0;
+    const double number = QStringView(tag).sliced(position, blank - position).toDouble();
+    position = blank + 1;
+    return number;
+}
+
+} // namespace
+
+ResizeReference resizeReference(double scaleWidth, double scaleHeight, double fontPointSize)
+{
+    ResizeReference reference{roundToEven(scaleWidth), roundToEven(scaleHeight), 0};
+    if (reference.initScaleHeight == 0)
+        throw RuntimeError(ErrorNumber::Overflow);
+    reference.fontRatio =
+        static_cast<float>(toFourDecimals(fontPointSize) / reference.initScaleHeight);
+    return reference;
+}
+
+ResizeFactors resizeFactors(const ResizeReference &reference, double scaleWidth, double scaleHeight)
+{
+    if (reference.initScaleWidth == 0 || reference.initScaleHeight == 0)
+        throw RuntimeError(ErrorNumber::Overflow);
+    return {scaleWidth / reference.initScaleWidth, scaleHeight / reference.initScaleHeight};
+}
+
+QString geometryTag(const TwipsGeometry &geometry)
+{
+    QString tag;
+    for (const double number : {geometry.left, geometry.top, geometry.width, geometry.height})
+        tag += QString::number(number) + QLatin1Char(' ');
+    return tag;
+}
+
+TwipsGeometry geometryFromTag(const QString &tag)
+{
+    qsizetype position = 0;
+    TwipsGeometry geometry;
+    geometry.left = takeNumber(tag, position);
+    geometry.top = takeNumber(tag, position);
+    geometry.width = takeNumber(tag, position);
+    geometry.height = takeNumber(tag, position);
+    return geometry;
+}
+
+TwipsGeometry scaledGeometry(const TwipsGeometry &recorded, const ResizeFactors &factors)
+{
+    return {recorded.left * factors.across, recorded.top * factors.down,
+            recorded.width * factors.across, recorded.height * factors.down};
+}
+
+float scaledFontSize(const ResizeReference &reference, double scaleHeight)
+{
+    return static_cast<float>(scaleHeight) * reference.fontRatio;
+}

@@ -1,0 +1,80 @@
+#include "x11_window.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    tool.waitForFinished();
+    return tool.exitCode() == 0 ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
+}
+
+// The value of a window property as xprop prints it, or empty.
+QString property(const QString &id, const QString &name)
+{
+    const QString line = runTool(QStringLiteral("xprop"),
+                                 {QStringLiteral("-notype"), QStringLiteral("-id"), id, name});
+    const qsizetype equals = line.indexOf(QStringLiteral(" = "));
+    return equals < 0 ? QString() : line.mid(equals + 3).trimmed();
+}
+
+int xwininfoNumber(const QString &info, const QString &label)
+{
+    const QRegularExpression pattern(label + QStringLiteral(":\\s*(-?\\d+)"));
+    return pattern.match(info).captured(1).toInt();
+}
+
+} // namespace
+
+X11Window X11Window::ofProcess(qint64 processId)
+{
+    X11Window window;
+    window.m_id = runTool(QStringLiteral("xdotool"),
+                          {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                           QStringLiteral("--pid"), QString::number(processId)})
+                      .section(QLatin1Char('\n'), 0, 0);
+    return window;
+}
+
+QString X11Window::caption() const
+{
+    return property(m_id, QStringLiteral("_NET_WM_NAME")).chopped(1).mid(1);
+}
+
+QStringList X11Window::states() const
+{
+    return property(m_id, QStringLiteral("_NET_WM_STATE")).split(QStringLiteral(", "));
+}
+
+QRect X11Window::outerRect() const
+{
+    const QString info = runTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), m_id});
+    // left, right, top, bottom
+    const QStringList frame =
+        property(m_id, QStringLiteral("_NET_FRAME_EXTENTS")).split(QStringLiteral(", "));
+    if (info.isEmpty() || frame.size() != 4)
+        return {};
+    const QRect client(xwininfoNumber(info, QStringLiteral("Absolute upper-left X")),
+                       xwininfoNumber(info, QStringLiteral("Absolute upper-left Y")),
+                       xwininfoNumber(info, QStringLiteral("Width")),
+                       xwininfoNumber(info, QStringLiteral("Height")));
+    return client.adjusted(-frame[0].toInt(), -frame[2].toInt(), frame[1].toInt(),
+                           frame[3].toInt());
+}
+
+void X11Window::requestClose() const
+{
+    runTool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), m_id});
+}
+
+QSize X11Window::screenSize()
+{
+    const QStringList size =
+        runTool(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")})
+            .split(QLatin1Char(' '));
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// What the X server and the window manager say about another process's window, asked through
+// the usual command-line tools so that the program under test is seen from outside.
+class X11Window {
+public:
+    // The visible top-level window of the process, or an invalid one while there is none.
+    static X11Window ofProcess(qint64 processId);
+
+    bool isValid() const { return !m_id.isEmpty(); }
+    QString caption() const;
+    QStringList states() const; // _NET_WM_STATE atoms, e.g. "_NET_WM_STATE_ABOVE"
+    // The window with the window manager's frame around it, in screen pixels.
+    QRect outerRect() const;
+    // Asks the window manager to close it, as the close box does.
+    void requestClose() const;
+
+    static QSize screenSize();
+
+private:
+    QString m_id;
+};
