@@ -15,6 +15,7 @@
 #include "program_identity.h"
 #include "temp_folder.h"
 #include "text_file.h"
+#include "timer_switch.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -38,7 +39,7 @@ void Form3::Command1_Click() {
     if (QFileInfo::exists(kRememberedPageFile))
         Label2->setText(lineAt(LoadTextFile(kRememberedPageFile), kChapterLine));
     else
-        Timer1->start();
+        switchOn(Timer1);
 }
 
 void Form3::Command2_Click() {
@@ -50,7 +51,7 @@ void Form3::Timer3_Timer() {
     if (!chapterChanged(Label2->text(), Label5->text()))
         return;
     popUpAlert();
-    Timer1->start();
+    switchOn(Timer1);
     switchServerFetchOff();
     Timer3->stop();
     returnToIdle();
@@ -61,7 +62,7 @@ void Form3::Timer4_Timer() {
     if (!chapterChanged(Label2->text(), Label5->text()))
         return;
     playAlertSound();
-    Timer1->start();
+    switchOn(Timer1);
     switchServerFetchOff();
     Timer3->stop();
     returnToIdle();

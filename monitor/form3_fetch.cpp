@@ -14,6 +14,7 @@
 #include "search_address.h"
 #include "temp_folder.h"
 #include "text_file.h"
+#include "timer_switch.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -72,7 +73,7 @@ void Form3::finishCurrentChapterFetch() {
 void Form3::finishServerChapterFetch() {
     takeChapterLine(tempFilePath(kRawPageFile), tempFilePath(kPageHandoffFile), Label5);
     if (Check1->isChecked())
-        Timer3->start();
+        switchOn(Timer3);
     if (Check2->isChecked())
-        Timer4->start();
+        switchOn(Timer4);
 }

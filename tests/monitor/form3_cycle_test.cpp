@@ -169,6 +169,21 @@ TEST_F(Form3CycleTest, AServerChapterTickArmsTheAlertTimersOfTheTickedBoxes)
     EXPECT_EQ(text("Label5"), site.chapterLine(novel));
 }
 
+TEST_F(Form3CycleTest, ServerTicksShorterThanTheAlertChecksDoNotPushThemBack)
+{
+    rememberPage(QStringLiteral("第1章"));
+    startMonitoring();
+    check(QStringLiteral("Check1"));
+    ASSERT_TRUE(serverFetch());
+    QTimer *popupCheck = timer("Timer3");
+    const int armed = popupCheck->remainingTime();
+    // Far enough into the countdown that a restart, even with a coarse timer's slack, shows.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popupCheck->remainingTime() < armed - 500; }));
+    const int before = popupCheck->remainingTime();
+    ASSERT_TRUE(serverFetch());
+    EXPECT_LE(popupCheck->remainingTime(), before);
+}
+
 // --- the alert timers ----------------------------------------------------------------------------
 
 TEST_F(Form3CycleTest, AlertChecksWithEqualCaptionsKeepWatching)

@@ -10,6 +10,8 @@ class X11Window {
 public:
     // The visible top-level window of the process, or an invalid one while there is none.
     static X11Window ofProcess(qint64 processId);
+    // The visible top-level window whose caption matches the pattern, or an invalid one.
+    static X11Window withCaption(const QString &pattern);
 
     bool isValid() const { return !m_id.isEmpty(); }
     QString caption() const;
@@ -22,5 +24,7 @@ public:
     static QSize screenSize();
 
 private:
+    static X11Window searched(const QStringList &options);
+
     QString m_id;
 };

@@ -30,14 +30,25 @@ int xwininfoNumber(const QString &info, const QString &label)
 
 } // namespace
 
-X11Window X11Window::ofProcess(qint64 processId)
+// The first visible window xdotool finds with the given search options.
+X11Window X11Window::searched(const QStringList &options)
 {
     X11Window window;
     window.m_id = runTool(QStringLiteral("xdotool"),
-                          {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                           QStringLiteral("--pid"), QString::number(processId)})
+                          QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")}
+                              + options)
                       .section(QLatin1Char('\n'), 0, 0);
     return window;
+}
+
+X11Window X11Window::ofProcess(qint64 processId)
+{
+    return searched({QStringLiteral("--pid"), QString::number(processId)});
+}
+
+X11Window X11Window::withCaption(const QString &pattern)
+{
+    return searched({QStringLiteral("--name"), pattern});
 }
 
 QString X11Window::caption() const
