@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QWebEngineProfile>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(kProgramTitle);

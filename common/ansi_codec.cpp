@@ -7,12 +7,14 @@ namespace {
 constexpr auto kAnsiCodePage = "GBK";
 }
 
-QByteArray toAnsi(const QString &text) {
+QByteArray toAnsi(const QString &text)
+{
     QStringEncoder encoder(kAnsiCodePage);
     return encoder.encode(text);
 }
 
-QString fromAnsi(const QByteArray &bytes) {
+QString fromAnsi(const QByteArray &bytes)
+{
     QStringDecoder decoder(kAnsiCodePage);
     return decoder.decode(bytes);
 }

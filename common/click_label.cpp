@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();

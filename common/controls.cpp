@@ -6,24 +6,28 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-void placeInTwips(QWidget *control, int left, int top, int width, int height) {
+void placeInTwips(QWidget *control, int left, int top, int width, int height)
+{
     control->setGeometry(twipsRect(left, top, width, height));
 }
 
-void setTextColor(QWidget *control, const QColor &color) {
+void setTextColor(QWidget *control, const QColor &color)
+{
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::ButtonText, color);
     control->setPalette(palette);
 }
 
-void makeLink(QWidget *label, const QString &toolTip) {
+void makeLink(QWidget *label, const QString &toolTip)
+{
     label->setCursor(handCursor());
     if (!toolTip.isEmpty())
         label->setToolTip(toolTip);
 }
 
-void centerOnScreen(QWidget *window) {
+void centerOnScreen(QWidget *window)
+{
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = window->frameGeometry().size();
     window->move(screen.center() - QPoint(outer.width() / 2, outer.height() / 2));

@@ -9,7 +9,8 @@ void placeInTwips(QWidget *control, int left, int top, int width, int height);
 // Creates a named control of the given kind inside its container, placed in twips.
 template <typename Control, typename... Args>
 Control *makeControl(QWidget *container, const QString &name, int left, int top, int width,
-                     int height, Args &&...args) {
+                     int height, Args &&...args)
+{
     auto *control = new Control(std::forward<Args>(args)..., container);
     control->setObjectName(name);
     placeInTwips(control, left, top, width, height);

@@ -11,7 +11,8 @@ struct EndpointEntry {
 
 const QString kReferenceSite = QStringLiteral("http://127.0.0.1:8964");
 
-EndpointEntry entry(Endpoint endpoint) {
+EndpointEntry entry(Endpoint endpoint)
+{
     switch (endpoint) {
     case Endpoint::SearchSite:
         return {QStringLiteral("SearchSite"), QString()};
@@ -39,11 +40,13 @@ EndpointEntry entry(Endpoint endpoint) {
 
 } // namespace
 
-QString endpointKey(Endpoint endpoint) {
+QString endpointKey(Endpoint endpoint)
+{
     return entry(endpoint).key;
 }
 
-QString endpointAddress(Endpoint endpoint) {
+QString endpointAddress(Endpoint endpoint)
+{
     const EndpointEntry e = entry(endpoint);
     return readSetting(QStringLiteral("Endpoints"), e.key, kReferenceSite + e.defaultPath);
 }

@@ -10,12 +10,14 @@ namespace {
 
 constexpr int kErrorExitCode = 1;
 
-ProgramEndHandler &currentEndHandler() {
+ProgramEndHandler &currentEndHandler()
+{
     static ProgramEndHandler handler;
     return handler;
 }
 
-void endProgram(int exitCode) {
+void endProgram(int exitCode)
+{
     if (currentEndHandler()) {
         currentEndHandler()(exitCode);
         return;
@@ -29,7 +31,8 @@ void endProgram(int exitCode) {
 
 } // namespace
 
-void runGuarded(const std::function<void()> &handler) {
+void runGuarded(const std::function<void()> &handler)
+{
     try {
         handler();
     } catch (const RuntimeError &error) {
@@ -38,6 +41,7 @@ void runGuarded(const std::function<void()> &handler) {
     }
 }
 
-ProgramEndHandler replaceProgramEndHandler(ProgramEndHandler handler) {
+ProgramEndHandler replaceProgramEndHandler(ProgramEndHandler handler)
+{
     return std::exchange(currentEndHandler(), std::move(handler));
 }

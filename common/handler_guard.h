@@ -9,7 +9,8 @@ void runGuarded(const std::function<void()> &handler);
 
 // Wraps a handler for connect(): connect(button, &QPushButton::clicked, this, guarded([this] {
 // Command1_Click(); })).
-inline auto guarded(std::function<void()> handler) {
+inline auto guarded(std::function<void()> handler)
+{
     return [handler = std::move(handler)] { runGuarded(handler); };
 }
 

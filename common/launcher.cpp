@@ -17,19 +17,22 @@
 
 namespace {
 
-LaunchHandler &currentHandler() {
+LaunchHandler &currentHandler()
+{
     static LaunchHandler handler;
     return handler;
 }
 
-std::function<void()> &cachePurger() {
+std::function<void()> &cachePurger()
+{
     static std::function<void()> purger;
     return purger;
 }
 
 #ifdef Q_OS_WIN
 
-WORD showWindowCommand(WindowStyle style) {
+WORD showWindowCommand(WindowStyle style)
+{
     switch (style) {
     case WindowStyle::Hidden:
         return SW_HIDE;
@@ -41,7 +44,8 @@ WORD showWindowCommand(WindowStyle style) {
     return SW_SHOWNORMAL;
 }
 
-void carryOut(const LaunchRequest &request) {
+void carryOut(const LaunchRequest &request)
+{
     // CreateProcess with the exact command line and the window style the window asked for.
     const qsizetype programEnd = request.commandLine.indexOf(QLatin1Char(' '));
     QProcess process;
@@ -59,17 +63,20 @@ void carryOut(const LaunchRequest &request) {
 
 #else
 
-void startDetachedOrFail(const QString &program) {
+void startDetachedOrFail(const QString &program)
+{
     if (program.isEmpty() || !QProcess::startDetached(program, {}))
         throw RuntimeError(ErrorNumber::FileNotFound);
 }
 
-void openUrlOrFail(const QString &address) {
+void openUrlOrFail(const QString &address)
+{
     if (!QDesktopServices::openUrl(QUrl(address)))
         throw RuntimeError(ErrorNumber::FileNotFound);
 }
 
-void carryOut(const LaunchRequest &request) {
+void carryOut(const LaunchRequest &request)
+{
     switch (request.intent) {
     case LaunchRequest::Intent::OpenAddress:
         openUrlOrFail(request.target);
@@ -90,14 +97,16 @@ void carryOut(const LaunchRequest &request) {
 
 #endif
 
-void launch(LaunchRequest request) {
+void launch(LaunchRequest request)
+{
     if (currentHandler())
         currentHandler()(request);
     else
         carryOut(request);
 }
 
-QString withoutExeSuffix(const QString &programFile) {
+QString withoutExeSuffix(const QString &programFile)
+{
 #ifdef Q_OS_WIN
     return programFile;
 #else
@@ -109,39 +118,47 @@ QString withoutExeSuffix(const QString &programFile) {
 
 } // namespace
 
-void openAddressInBrowser(const QString &address) {
+void openAddressInBrowser(const QString &address)
+{
     launch({LaunchRequest::Intent::OpenAddress, address, WindowStyle::NormalFocus,
             QStringLiteral("explorer ") + address});
 }
 
-void openAddressWithBrowserProgram(const QString &address) {
+void openAddressWithBrowserProgram(const QString &address)
+{
     launch({LaunchRequest::Intent::OpenAddress, address, WindowStyle::Hidden,
             QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ") + address});
 }
 
-void startSystemProgram(const QString &programFile) {
+void startSystemProgram(const QString &programFile)
+{
     launch(
         {LaunchRequest::Intent::StartProgram, programFile, WindowStyle::NormalFocus, programFile});
 }
 
-void deleteFileThroughInterpreter(const QString &fileName) {
+void deleteFileThroughInterpreter(const QString &fileName)
+{
     launch({LaunchRequest::Intent::DeleteFile, fileName, WindowStyle::MinimizedFocus,
             QStringLiteral("cmd /c del ") + fileName});
 }
 
-void runPurgeBatch(const QString &batchPath) {
+void runPurgeBatch(const QString &batchPath)
+{
     launch({LaunchRequest::Intent::RunPurgeBatch, batchPath, WindowStyle::Hidden, batchPath});
 }
 
-void setBrowserCachePurger(std::function<void()> purger) {
+void setBrowserCachePurger(std::function<void()> purger)
+{
     cachePurger() = std::move(purger);
 }
 
-LaunchHandler replaceLaunchHandler(LaunchHandler handler) {
+LaunchHandler replaceLaunchHandler(LaunchHandler handler)
+{
     return std::exchange(currentHandler(), std::move(handler));
 }
 
-QString locateSystemProgram(const QString &programFile) {
+QString locateSystemProgram(const QString &programFile)
+{
     const QString name = withoutExeSuffix(programFile);
     for (const QString &folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
         const QFileInfo candidate(QDir(folder).filePath(name));

@@ -2,11 +2,13 @@
 
 #include "runtime_error.h"
 
-QStringList splitLines(const QString &text) {
+QStringList splitLines(const QString &text)
+{
     return text.split(kLineEnd);
 }
 
-QString lineAt(const QString &text, int index) {
+QString lineAt(const QString &text, int index)
+{
     // Walk the text instead of splitting it: a monitor reads one line of a page at every poll.
     if (index >= 0) {
         int number = 0;
@@ -18,6 +20,7 @@ QString lineAt(const QString &text, int index) {
     throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
 }
 
-QString firstLine(const QString &text) {
+QString firstLine(const QString &text)
+{
     return text.left(text.indexOf(kLineEnd));
 }

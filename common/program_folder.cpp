@@ -6,17 +6,20 @@
 
 namespace {
 
-QString &replacement() {
+QString &replacement()
+{
     static QString folder;
     return folder;
 }
 
 } // namespace
 
-QString programFolder() {
+QString programFolder()
+{
     return replacement().isEmpty() ? QCoreApplication::applicationDirPath() : replacement();
 }
 
-QString replaceProgramFolder(const QString &folder) {
+QString replaceProgramFolder(const QString &folder)
+{
     return std::exchange(replacement(), folder);
 }

@@ -7,7 +7,8 @@
 
 #include <QStringList>
 
-QString purgeBatchText(const QString &line1, const QString &line2) {
+QString purgeBatchText(const QString &line1, const QString &line2)
+{
     return QStringList{
         line1,
         line2,
@@ -19,7 +20,8 @@ QString purgeBatchText(const QString &line1, const QString &line2) {
         .join(kLineEnd);
 }
 
-void purgeBrowserCache(const QString &line1, const QString &line2) {
+void purgeBrowserCache(const QString &line1, const QString &line2)
+{
     const QString batchPath = tempFilePath(kPurgeBatchFile);
     writePrintLine(batchPath, purgeBatchText(line1, line2));
     runPurgeBatch(batchPath);

@@ -4,7 +4,8 @@
 
 namespace {
 
-QString standardDescription(int number) {
+QString standardDescription(int number)
+{
     static const QHash<int, QString> descriptions = {
         {ErrorNumber::InvalidCall, QStringLiteral("无效的过程调用或参数")},
         {ErrorNumber::Overflow, QStringLiteral("溢出")},
@@ -24,12 +25,16 @@ QString standardDescription(int number) {
 
 RuntimeError::RuntimeError(int number)
     : m_number(number)
-    , m_what(message().toStdString()) {}
+    , m_what(message().toStdString())
+{
+}
 
-QString RuntimeError::description() const {
+QString RuntimeError::description() const
+{
     return standardDescription(m_number);
 }
 
-QString RuntimeError::message() const {
+QString RuntimeError::message() const
+{
     return QStringLiteral("实时错误 '%1':\n\n%2").arg(m_number).arg(description());
 }

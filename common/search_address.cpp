@@ -3,7 +3,8 @@
 #include "ansi_codec.h"
 #include "endpoints.h"
 
-QUrl searchUrl(const QString &title) {
+QUrl searchUrl(const QString &title)
+{
     const QByteArray address = endpointAddress(Endpoint::SearchSite).toUtf8() +
                                QByteArrayLiteral("/searchname.aspx?wd=") +
                                toAnsi(title).toPercentEncoding();

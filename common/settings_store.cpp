@@ -8,7 +8,8 @@
 
 namespace {
 
-QSettings::Format storeFormat() {
+QSettings::Format storeFormat()
+{
 #ifdef Q_OS_WIN
     return QSettings::NativeFormat;
 #else
@@ -16,13 +17,15 @@ QSettings::Format storeFormat() {
 #endif
 }
 
-QString keyPath(const QString &section, const QString &key) {
+QString keyPath(const QString &section, const QString &key)
+{
     return section + QLatin1Char('/') + key;
 }
 
 } // namespace
 
-QString settingsLocation() {
+QString settingsLocation()
+{
 #ifdef Q_OS_WIN
     return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
            kProgramTitle;
@@ -32,12 +35,14 @@ QString settingsLocation() {
 #endif
 }
 
-QString readSetting(const QString &section, const QString &key, const QString &defaultValue) {
+QString readSetting(const QString &section, const QString &key, const QString &defaultValue)
+{
     const QSettings store(settingsLocation(), storeFormat());
     return store.value(keyPath(section, key), defaultValue).toString();
 }
 
-void writeSetting(const QString &section, const QString &key, const QString &value) {
+void writeSetting(const QString &section, const QString &key, const QString &value)
+{
     QSettings store(settingsLocation(), storeFormat());
     store.setValue(keyPath(section, key), value);
     store.sync();

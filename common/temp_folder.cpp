@@ -6,17 +6,20 @@
 
 #ifdef Q_OS_WIN
 
-QString tempFolder() {
+QString tempFolder()
+{
     return QStringLiteral("C:\\Windows\\Temp");
 }
 
-QString tempFilePath(const QString &fileName) {
+QString tempFilePath(const QString &fileName)
+{
     return tempFolder() + QLatin1Char('\\') + fileName;
 }
 
 #else
 
-QString tempFolder() {
+QString tempFolder()
+{
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                            QStringLiteral("/Ravoskel/Temp");
     if (!QDir(folder).exists()) {
@@ -27,7 +30,8 @@ QString tempFolder() {
     return folder;
 }
 
-QString tempFilePath(const QString &fileName) {
+QString tempFilePath(const QString &fileName)
+{
     return tempFolder() + QLatin1Char('/') + fileName;
 }
 

@@ -11,13 +11,15 @@
 
 namespace {
 
-bool folderExists(const QString &fileName) {
+bool folderExists(const QString &fileName)
+{
     return QFileInfo(fileName).absoluteDir().exists();
 }
 
 } // namespace
 
-void throwFileError(const QString &fileName, bool forWriting) {
+void throwFileError(const QString &fileName, bool forWriting)
+{
     if (!folderExists(fileName))
         throw RuntimeError(ErrorNumber::PathNotFound);
     if (!forWriting && !QFileInfo::exists(fileName))
@@ -28,14 +30,16 @@ void throwFileError(const QString &fileName, bool forWriting) {
     throw RuntimeError(ErrorNumber::PathFileAccess);
 }
 
-QString LoadTextFile(const QString &fileName) {
+QString LoadTextFile(const QString &fileName)
+{
     QFile file(fileName);
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
         throwFileError(fileName, false);
     return fromAnsi(file.readAll());
 }
 
-void writeTextFile(const QString &fileName, const QString &content) {
+void writeTextFile(const QString &fileName, const QString &content)
+{
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throwFileError(fileName, true);
@@ -47,18 +51,21 @@ void writeTextFile(const QString &fileName, const QString &content) {
     }
 }
 
-void writePrintLine(const QString &fileName, const QString &text) {
+void writePrintLine(const QString &fileName, const QString &text)
+{
     writeTextFile(fileName, text + kLineEnd);
 }
 
-void writeLines(const QString &fileName, const QStringList &lines) {
+void writeLines(const QString &fileName, const QStringList &lines)
+{
     QString content;
     for (const QString &line : lines)
         content += line + kLineEnd;
     writeTextFile(fileName, content);
 }
 
-void ensureFileExists(const QString &fileName) {
+void ensureFileExists(const QString &fileName)
+{
     QFile file(fileName);
     if (!file.open(QIODevice::Append))
         throwFileError(fileName, true);

@@ -6,15 +6,18 @@
 // Window layouts are written in twips; 15 twips make one logical pixel.
 constexpr double kTwipsPerPixel = 15.0;
 
-inline int twipsToPixels(double twips) {
+inline int twipsToPixels(double twips)
+{
     return qRound(twips / kTwipsPerPixel);
 }
 
-inline double pixelsToTwips(int pixels) {
+inline double pixelsToTwips(int pixels)
+{
     return pixels * kTwipsPerPixel;
 }
 
-inline QRect twipsRect(int left, int top, int width, int height) {
+inline QRect twipsRect(int left, int top, int width, int height)
+{
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
 }

@@ -9,7 +9,8 @@ namespace {
 
 constexpr float kHalfVolume = 0.5F;
 
-SoundHandler &currentHandler() {
+SoundHandler &currentHandler()
+{
     static SoundHandler handler;
     return handler;
 }
@@ -17,16 +18,20 @@ SoundHandler &currentHandler() {
 } // namespace
 
 AlertPlayer::AlertPlayer(QObject *parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{
+}
 
-void AlertPlayer::play(const QString &fileName) {
+void AlertPlayer::play(const QString &fileName)
+{
     if (currentHandler())
         currentHandler()(fileName);
     else
         playAloud(fileName);
 }
 
-void AlertPlayer::playAloud(const QString &fileName) {
+void AlertPlayer::playAloud(const QString &fileName)
+{
     const QFileInfo file(fileName);
     if (!file.isFile())
         return;
@@ -42,6 +47,7 @@ void AlertPlayer::playAloud(const QString &fileName) {
     m_player->play();
 }
 
-SoundHandler replaceSoundHandler(SoundHandler handler) {
+SoundHandler replaceSoundHandler(SoundHandler handler)
+{
     return std::exchange(currentHandler(), std::move(handler));
 }

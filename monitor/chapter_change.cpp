@@ -1,6 +1,7 @@
 #include "chapter_change.h"
 
-bool chapterChanged(const QString &currentCaption, const QString &serverCaption) {
+bool chapterChanged(const QString &currentCaption, const QString &serverCaption)
+{
     if (currentCaption == kAwaitingCurrentChapter)
         return false;
     return currentCaption.toLower() != serverCaption.toLower();

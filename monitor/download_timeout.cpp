@@ -4,17 +4,20 @@
 
 namespace {
 
-std::chrono::milliseconds &currentTimeout() {
+std::chrono::milliseconds &currentTimeout()
+{
     static std::chrono::milliseconds timeout = std::chrono::seconds(30);
     return timeout;
 }
 
 } // namespace
 
-std::chrono::milliseconds downloadTimeout() {
+std::chrono::milliseconds downloadTimeout()
+{
     return currentTimeout();
 }
 
-std::chrono::milliseconds replaceDownloadTimeout(std::chrono::milliseconds timeout) {
+std::chrono::milliseconds replaceDownloadTimeout(std::chrono::milliseconds timeout)
+{
     return std::exchange(currentTimeout(), timeout);
 }

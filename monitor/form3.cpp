@@ -21,13 +21,15 @@
 namespace {
 
 template <typename Sender, typename Signal>
-void connectHandler(Form3 *form, Sender *sender, Signal signal, void (Form3::*handler)()) {
+void connectHandler(Form3 *form, Sender *sender, Signal signal, void (Form3::*handler)())
+{
     QObject::connect(sender, signal, form, guarded([form, handler] { (form->*handler)(); }));
 }
 
 } // namespace
 
-void Form3::connectHandlers() {
+void Form3::connectHandlers()
+{
     connectHandler(this, Command1, &QPushButton::clicked, &Form3::Command1_Click);
     connectHandler(this, Command2, &QPushButton::clicked, &Form3::Command2_Click);
     connectHandler(this, Command3, &QPushButton::clicked, &Form3::Command3_Click);
@@ -42,7 +44,8 @@ void Form3::connectHandlers() {
     connectHandler(this, Timer4, &QTimer::timeout, &Form3::Timer4_Timer);
 }
 
-void Form3::Form_Load() {
+void Form3::Form_Load()
+{
     placeAtTopRightCorner();
     Timer1->stop();
     Timer2->stop();
@@ -52,12 +55,14 @@ void Form3::Form_Load() {
     Text5->setText(storedCheckInterval());
 }
 
-void Form3::placeAtTopRightCorner() {
+void Form3::placeAtTopRightCorner()
+{
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     move(screenWidth - frameGeometry().width(), 0);
 }
 
-void Form3::Command3_Click() {
+void Form3::Command3_Click()
+{
     switchEverythingOff();
     returnToIdle();
     deleteFileThroughInterpreter(kRememberedPageFile);
@@ -65,19 +70,23 @@ void Form3::Command3_Click() {
     MsgBox(QStringLiteral("已删除其他小说记录，请重新输入小说名进行更新检测"));
 }
 
-void Form3::Label2_Click() {
+void Form3::Label2_Click()
+{
     Q_EMIT queryWindowRequested();
 }
 
-void Form3::Label5_Click() {
+void Form3::Label5_Click()
+{
     Q_EMIT queryWindowRequested();
 }
 
-void Form3::Label6_Click() {
+void Form3::Label6_Click()
+{
     openAddressInBrowser(endpointAddress(Endpoint::MicroblogPage));
 }
 
-void Form3::closeEvent(QCloseEvent *event) {
+void Form3::closeEvent(QCloseEvent *event)
+{
     // Nothing is saved on closing; the timers and any fetch in flight end with the window.
     switchEverythingOff();
     QWidget::closeEvent(event);

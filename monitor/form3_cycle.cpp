@@ -10,8 +10,8 @@
 #include "line_model.h"
 #include "monitor_files.h"
 #include "monitor_settings.h"
-#include "page_download.h"
 #include "msgbox.h"
+#include "page_download.h"
 #include "program_identity.h"
 #include "temp_folder.h"
 #include "text_file.h"
@@ -22,7 +22,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-void Form3::Command1_Click() {
+void Form3::Command1_Click()
+{
     const std::optional<int> interval = parseCheckInterval(Text5->text());
     if (!interval) {
         MsgBox(kBadIntervalMessage);
@@ -42,12 +43,14 @@ void Form3::Command1_Click() {
         switchOn(Timer1);
 }
 
-void Form3::Command2_Click() {
+void Form3::Command2_Click()
+{
     switchEverythingOff();
     returnToIdle();
 }
 
-void Form3::Timer3_Timer() {
+void Form3::Timer3_Timer()
+{
     if (!chapterChanged(Label2->text(), Label5->text()))
         return;
     popUpAlert();
@@ -58,7 +61,8 @@ void Form3::Timer3_Timer() {
     Q_EMIT queryWindowRequested();
 }
 
-void Form3::Timer4_Timer() {
+void Form3::Timer4_Timer()
+{
     if (!chapterChanged(Label2->text(), Label5->text()))
         return;
     playAlertSound();
@@ -70,42 +74,50 @@ void Form3::Timer4_Timer() {
     Timer4->stop();
 }
 
-void Form3::Command4_Click() {
+void Form3::Command4_Click()
+{
     playAlertSound();
 }
 
-void Form3::Command5_Click() {
+void Form3::Command5_Click()
+{
     writePrintLine(tempFilePath(kTitleHandoffFile), kDemoNotice);
     startSystemProgram(kPopupProgramFile);
 }
 
-void Form3::popUpAlert() {
+void Form3::popUpAlert()
+{
     // A demonstration since the start would otherwise have the popup name the demo text.
     writePrintLine(tempFilePath(kTitleHandoffFile), Text1->text());
     startSystemProgram(kPopupProgramFile);
 }
 
-void Form3::playAlertSound() {
+void Form3::playAlertSound()
+{
     WindowsMediaPlayer1->play(kAlertSoundFile);
 }
 
-void Form3::returnToIdle() {
+void Form3::returnToIdle()
+{
     Command2->setEnabled(false);
     Command1->setEnabled(true);
     Text1->setEnabled(true);
 }
 
-void Form3::switchCurrentFetchOff() {
+void Form3::switchCurrentFetchOff()
+{
     Timer1->stop();
     delete m_currentChapterDownload;
 }
 
-void Form3::switchServerFetchOff() {
+void Form3::switchServerFetchOff()
+{
     Timer2->stop();
     delete m_serverChapterDownload;
 }
 
-void Form3::switchEverythingOff() {
+void Form3::switchEverythingOff()
+{
     switchCurrentFetchOff();
     switchServerFetchOff();
     Timer3->stop();

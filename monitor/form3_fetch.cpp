@@ -20,7 +20,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
-void Form3::Timer1_Timer() {
+void Form3::Timer1_Timer()
+{
     // A tick that finds its fetch still in flight leaves it be.
     if (m_currentChapterDownload)
         return;
@@ -29,7 +30,8 @@ void Form3::Timer1_Timer() {
         &Form3::currentChapterFetchFinished);
 }
 
-void Form3::Timer2_Timer() {
+void Form3::Timer2_Timer()
+{
     if (m_serverChapterDownload)
         return;
     purgeBrowserCache(Text3->text(), Text4->text());
@@ -39,7 +41,8 @@ void Form3::Timer2_Timer() {
 }
 
 void Form3::fetchPage(QPointer<PageDownload> &inFlight, const QString &rawPageFile,
-                      std::function<void()> remainingSteps, FetchReport report) {
+                      std::function<void()> remainingSteps, FetchReport report)
+{
     PageDownload *download =
         DownloadFile(*m_network, searchUrl(Text1->text()), rawPageFile, pageHoldsChapterLine, this);
     inFlight = download;
@@ -57,20 +60,23 @@ void Form3::fetchPage(QPointer<PageDownload> &inFlight, const QString &rawPageFi
 }
 
 void Form3::takeChapterLine(const QString &rawPageFile, const QString &ansiPageFile,
-                            QLabel *caption) {
+                            QLabel *caption)
+{
     Text2->setText(ReadFile(rawPageFile, QStringLiteral("utf-8")));
     writePrintLine(ansiPageFile, Text2->text());
     caption->setText(lineAt(LoadTextFile(ansiPageFile), kChapterLine));
 }
 
-void Form3::finishCurrentChapterFetch() {
+void Form3::finishCurrentChapterFetch()
+{
     // The same file takes the page as served and then its ANSI text, which a later start
     // reads the baseline from.
     takeChapterLine(kRememberedPageFile, kRememberedPageFile, Label2);
     Timer1->stop();
 }
 
-void Form3::finishServerChapterFetch() {
+void Form3::finishServerChapterFetch()
+{
     takeChapterLine(tempFilePath(kRawPageFile), tempFilePath(kPageHandoffFile), Label5);
     if (Check1->isChecked())
         switchOn(Timer3);

@@ -8,15 +8,18 @@ const QString kNovelNameKey = QStringLiteral("1.vemo");
 const QString kCheckIntervalKey = QStringLiteral("2.vemo");
 } // namespace
 
-QString storedNovelName() {
+QString storedNovelName()
+{
     return readSetting(kSection, kNovelNameKey, QStringLiteral("校花的贴身高手"));
 }
 
-QString storedCheckInterval() {
+QString storedCheckInterval()
+{
     return readSetting(kSection, kCheckIntervalKey, QStringLiteral("10000"));
 }
 
-void storeMonitorSettings(const QString &novelName, const QString &checkInterval) {
+void storeMonitorSettings(const QString &novelName, const QString &checkInterval)
+{
     writeSetting(kSection, kNovelNameKey, novelName);
     writeSetting(kSection, kCheckIntervalKey, checkInterval);
 }

@@ -12,13 +12,15 @@
 
 namespace {
 
-bool answeredWithBody(QNetworkReply &reply, const QByteArray &body) {
+bool answeredWithBody(QNetworkReply &reply, const QByteArray &body)
+{
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
            !body.isEmpty();
 }
 
-void replaceFileWith(const QString &fileName, const QByteArray &bytes) {
+void replaceFileWith(const QString &fileName, const QByteArray &bytes)
+{
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throwFileError(fileName, true);
@@ -33,7 +35,8 @@ PageDownload::PageDownload(QNetworkAccessManager &network, const QUrl &url, QStr
                            BodyCheck keepBody, QObject *parent)
     : QObject(parent)
     , m_fileName(std::move(fileName))
-    , m_keepBody(std::move(keepBody)) {
+    , m_keepBody(std::move(keepBody))
+{
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
@@ -45,11 +48,13 @@ PageDownload::PageDownload(QNetworkAccessManager &network, const QUrl &url, QStr
     m_deadline.start(downloadTimeout());
 }
 
-PageDownload::~PageDownload() {
+PageDownload::~PageDownload()
+{
     stopListening();
 }
 
-void PageDownload::complete() {
+void PageDownload::complete()
+{
     m_deadline.stop();
     const QByteArray body = m_reply->readAll();
     const bool succeeded = answeredWithBody(*m_reply, body) && m_keepBody(body);
@@ -59,12 +64,14 @@ void PageDownload::complete() {
     Q_EMIT finished(succeeded);
 }
 
-void PageDownload::giveUp() {
+void PageDownload::giveUp()
+{
     stopListening();
     Q_EMIT finished(false);
 }
 
-void PageDownload::stopListening() {
+void PageDownload::stopListening()
+{
     // Aborting reports the reply finished at once; nobody may take that for an answer.
     if (m_reply && !m_reply->isFinished()) {
         m_reply->disconnect(this);
@@ -73,6 +80,7 @@ void PageDownload::stopListening() {
 }
 
 PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, const QString &fileName,
-                           BodyCheck keepBody, QObject *parent) {
+                           BodyCheck keepBody, QObject *parent)
+{
     return new PageDownload(network, url, fileName, std::move(keepBody), parent);
 }

@@ -9,14 +9,16 @@
 
 namespace {
 
-QString decodeUtf8(const QByteArray &bytes) {
+QString decodeUtf8(const QByteArray &bytes)
+{
     QStringDecoder decoder(QStringDecoder::Utf8);
     return decoder.decode(bytes);
 }
 
 } // namespace
 
-QString ReadFile(const QString &fileName, const QString &charset) {
+QString ReadFile(const QString &fileName, const QString &charset)
+{
     QStringDecoder decoder(charset.toLatin1().constData());
     if (!decoder.isValid())
         throw RuntimeError(ErrorNumber::InvalidCall);
@@ -26,6 +28,7 @@ QString ReadFile(const QString &fileName, const QString &charset) {
     return decoder.decode(file.readAll());
 }
 
-bool pageHoldsChapterLine(const QByteArray &page) {
+bool pageHoldsChapterLine(const QByteArray &page)
+{
     return QStringView(decodeUtf8(page)).count(kLineEnd) >= kChapterLine;
 }

@@ -17,7 +17,8 @@ const QString kElementTextsScript = QStringLiteral(
     "})");
 
 // Only a page the server answered with 2xx counts; an error page completes as well.
-bool loadedWell(const QWebEngineLoadingInfo &info) {
+bool loadedWell(const QWebEngineLoadingInfo &info)
+{
     const bool httpError = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
                            (info.errorCode() < 200 || info.errorCode() > 299);
     return info.status() == QWebEngineLoadingInfo::LoadSucceededStatus && !info.isErrorPage() &&
@@ -29,7 +30,8 @@ bool loadedWell(const QWebEngineLoadingInfo &info) {
 Browser::Browser(const QString &name, QWidget *container, int left, int top, int width, int height)
     : QObject(container)
     , m_view(makeControl<QWebEngineView>(container, name + QStringLiteral("View"), left, top, width,
-                                         height)) {
+                                         height))
+{
     setObjectName(name);
     m_page = new BrowserPage(m_view);
     m_view->setPage(m_page);
@@ -38,12 +40,14 @@ Browser::Browser(const QString &name, QWidget *container, int left, int top, int
 
 Browser::Browser(const QString &name, QObject *owner)
     : QObject(owner)
-    , m_page(new BrowserPage(this)) {
+    , m_page(new BrowserPage(this))
+{
     setObjectName(name);
     wirePage();
 }
 
-void Browser::wirePage() {
+void Browser::wirePage()
+{
     connect(m_page, &QWebEnginePage::loadingChanged, this,
             [this](const QWebEngineLoadingInfo &info) {
                 if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
@@ -52,27 +56,33 @@ void Browser::wirePage() {
             });
 }
 
-bool Browser::Silent() const {
+bool Browser::Silent() const
+{
     return m_page->isSilent();
 }
 
-void Browser::setSilent(bool silent) {
+void Browser::setSilent(bool silent)
+{
     m_page->setSilent(silent);
 }
 
-void Browser::Navigate(const QUrl &address) {
+void Browser::Navigate(const QUrl &address)
+{
     m_page->load(address);
 }
 
-void Browser::Navigate2(const QUrl &address) {
+void Browser::Navigate2(const QUrl &address)
+{
     Navigate(address);
 }
 
-QUrl Browser::currentAddress() const {
+QUrl Browser::currentAddress() const
+{
     return m_page->requestedUrl();
 }
 
-void Browser::collectElementTexts(const std::function<void(const QStringList &texts)> &done) {
+void Browser::collectElementTexts(const std::function<void(const QStringList &texts)> &done)
+{
     m_page->runJavaScript(kElementTextsScript,
                           [done](const QVariant &result) { done(result.toStringList()); });
 }

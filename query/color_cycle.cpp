@@ -7,7 +7,8 @@
 namespace {
 
 // The leading number of a text, 0 when it has none, as a Tag's value is read.
-int leadingNumber(const QString &text) {
+int leadingNumber(const QString &text)
+{
     static const QRegularExpression number(QStringLiteral("^\\s*([-+]?\\d+)"));
     const QRegularExpressionMatch match = number.match(text);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
@@ -15,7 +16,8 @@ int leadingNumber(const QString &text) {
 
 } // namespace
 
-int nextColorIndex(const QString &tag, int first, int second, int third, int fourth) {
+int nextColorIndex(const QString &tag, int first, int second, int third, int fourth)
+{
     const int current = leadingNumber(tag);
     if (current == first)
         return second;
@@ -26,7 +28,8 @@ int nextColorIndex(const QString &tag, int first, int second, int third, int fou
     return first;
 }
 
-QColor paletteColor(int index) {
+QColor paletteColor(int index)
+{
     static const std::array<QColor, 16> palette = {
         QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
         QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),

@@ -24,7 +24,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-void Form1::wireHandlers() {
+void Form1::wireHandlers()
+{
     Combo1->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
     connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
@@ -40,7 +41,8 @@ void Form1::wireHandlers() {
     connect(Label8, &ClickLabel::clicked, this, guarded([this] { Label8_Click(); }));
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event) {
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
     // Opening the drop-down or switching to another program is not leaving the box.
     if (watched == Combo1 && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -50,7 +52,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load()
+{
     WebBrowser1->setSilent(true);
     Web3->setSilent(true);
     Web3->Navigate(QUrl(endpointAddress(Endpoint::VersionPage)));
@@ -69,7 +72,8 @@ void Form1::Form_Load() {
     Timer2->start();
 }
 
-void Form1::compareVersions() {
+void Form1::compareVersions()
+{
     const std::optional<VersionTexts> texts = readVersionTexts();
     if (!texts)
         return;
@@ -81,12 +85,14 @@ void Form1::compareVersions() {
                                  endpointAddress(Endpoint::PersonalPage)));
 }
 
-void Form1::fillTitleList() {
+void Form1::fillTitleList()
+{
     const QString listFile = QDir(programFolder()).filePath(kTitleListFile);
     Combo1->addItems(titlesOfFile(LoadTextFile(listFile)).mid(0, kTitleListLimit));
 }
 
-void Form1::Combo1_LostFocus() {
+void Form1::Combo1_LostFocus()
+{
     QStringList titles;
     titles.reserve(Combo1->count());
     for (int i = 0; i < Combo1->count(); ++i)
@@ -102,7 +108,8 @@ void Form1::Combo1_LostFocus() {
     writeLines(kTitleListFile, *added);
 }
 
-void Form1::Command2_Click() {
+void Form1::Command2_Click()
+{
     if (!QFileInfo::exists(kTitleListFile)) {
         MsgBox(QStringLiteral("记录文件QQ731508264.vemo不存在"));
         return;
@@ -112,21 +119,25 @@ void Form1::Command2_Click() {
     MsgBox(QStringLiteral("已删除记录【") + title + QStringLiteral("】重启软件后生效！！"));
 }
 
-void Form1::Command1_Click() {
+void Form1::Command1_Click()
+{
     purgeBrowserCache(Text3->text(), Text4->text());
     WebBrowser1->Navigate2(searchUrl(Combo1->currentText()));
 }
 
-void Form1::Timer2_Timer() {
+void Form1::Timer2_Timer()
+{
     WebBrowser1->Navigate2(searchUrl(Combo1->currentText()));
     Timer2->stop();
 }
 
-void Form1::Command3_Click() {
+void Form1::Command3_Click()
+{
     Q_EMIT monitorRequested();
 }
 
-void Form1::Web3_DocumentComplete(bool ok) {
+void Form1::Web3_DocumentComplete(bool ok)
+{
     // A page that did not load would leave its error text as the "newest version" and
     // announce a new version at every later start.
     if (!ok)
@@ -136,34 +147,41 @@ void Form1::Web3_DocumentComplete(bool ok) {
     });
 }
 
-void Form1::Timer1_Timer() {
+void Form1::Timer1_Timer()
+{
     CycleColor(Label4, 5, 6, 9, 12);
     CycleColor(Label6, 6, 9, 5, 12);
 }
 
-void Form1::CycleColor(QLabel *target, int first, int second, int third, int fourth) {
+void Form1::CycleColor(QLabel *target, int first, int second, int third, int fourth)
+{
     const int next =
         nextColorIndex(target->property("Tag").toString(), first, second, third, fourth);
     target->setProperty("Tag", QString::number(next));
     setTextColor(target, paletteColor(next));
 }
 
-void Form1::Label4_Click() {
+void Form1::Label4_Click()
+{
     openAddressInBrowser(endpointAddress(Endpoint::ShoppingOffer));
 }
 
-void Form1::Label5_Click() {
+void Form1::Label5_Click()
+{
     openAddressInBrowser(endpointAddress(Endpoint::DownloadPage));
 }
 
-void Form1::Label6_Click() {
+void Form1::Label6_Click()
+{
     openAddressWithBrowserProgram(endpointAddress(Endpoint::AntivirusOffer));
 }
 
-void Form1::Label7_Click() {
+void Form1::Label7_Click()
+{
     openAddressWithBrowserProgram(endpointAddress(Endpoint::TvOffer));
 }
 
-void Form1::Label8_Click() {
+void Form1::Label8_Click()
+{
     Label5_Click();
 }

@@ -21,13 +21,15 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 
-QString windowCaption() {
+QString windowCaption()
+{
     return kProgramTitle + QStringLiteral("---Vemo制作－QQ:731508264 微博") +
            endpointAddress(Endpoint::MicroblogPage) + QStringLiteral(" 博客") +
            endpointAddress(Endpoint::BlogPage);
 }
 
-QTimer *makeTimer(QObject *owner, const QString &name, int interval) {
+QTimer *makeTimer(QObject *owner, const QString &name, int interval)
+{
     auto *timer = new QTimer(owner);
     timer->setObjectName(name);
     timer->setInterval(interval);
@@ -35,7 +37,8 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval) {
 }
 
 ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &twips,
-                          const QString &text, const QString &toolTip = QString()) {
+                          const QString &text, const QString &toolTip = QString())
+{
     auto *label = makeControl<ClickLabel>(container, name, twips.x(), twips.y(), twips.width(),
                                           twips.height(), text);
     makeLink(label, toolTip);
@@ -47,7 +50,8 @@ ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &
 Form1::Form1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
     setWindowIcon(mainProgramIcon());
@@ -58,7 +62,8 @@ Form1::Form1(QWidget *parent)
     wireHandlers();
 }
 
-void Form1::buildControls() {
+void Form1::buildControls()
+{
     Label1 = makeControl<QLabel>(this, QStringLiteral("Label1"), 360, 240, 1335, 255,
                                  QStringLiteral("电子书名字:"));
     Label1->setFont(songtiFont(10.5));
@@ -88,7 +93,8 @@ void Form1::buildControls() {
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 500);
 }
 
-void Form1::buildLinkPanel() {
+void Form1::buildLinkPanel()
+{
     Picture1 = makeControl<QWidget>(this, QStringLiteral("Picture1"), 240, 840, 11630, 1455);
     Picture1->setAutoFillBackground(true);
     Label3 = makeControl<QLabel>(
@@ -117,7 +123,8 @@ void Form1::buildLinkPanel() {
     setTextColor(Label7, kBlue);
 }
 
-void Form1::buildHiddenControls() {
+void Form1::buildHiddenControls()
+{
     // These lie beyond the right edge of the window, where the user never sees them.
     Web3 = new Browser(QStringLiteral("Web3"), this);
     Text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"), 13080, 2040, 255, 375,
@@ -130,7 +137,8 @@ void Form1::buildHiddenControls() {
         makeControl<QLineEdit>(this, QStringLiteral("Text4"), 12720, 2880, 180, 375, kPurgeLine2);
 }
 
-void Form1::setTabOrder() {
+void Form1::setTabOrder()
+{
     // Label2 lies behind the frame; the panel of labels lies in front of the result browser.
     Label2->lower();
     Picture1->raise();

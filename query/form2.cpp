@@ -13,7 +13,8 @@
 
 Form2::Form2(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("支持作者并关注以后更新"));
     setWindowIcon(popupIcon());
@@ -30,11 +31,13 @@ Form2::Form2(QWidget *parent)
     connect(Label1, &ClickLabel::clicked, this, guarded([this] { Label1_Click(); }));
 }
 
-void Form2::Form_Load() {
+void Form2::Form_Load()
+{
     setWindowFlag(Qt::WindowStaysOnTopHint);
     WebBrowser1->Navigate(QUrl(endpointAddress(Endpoint::SupportPage)));
 }
 
-void Form2::Label1_Click() {
+void Form2::Label1_Click()
+{
     openAddressInBrowser(endpointAddress(Endpoint::MicroblogPage));
 }

@@ -2,14 +2,16 @@
 
 #include "line_model.h"
 
-QStringList titlesOfFile(const QString &fileText) {
+QStringList titlesOfFile(const QString &fileText)
+{
     QStringList lines = splitLines(fileText);
     if (lines.constLast().isEmpty())
         lines.removeLast();
     return lines;
 }
 
-std::optional<QStringList> withTitleAdded(const QStringList &titles, const QString &title) {
+std::optional<QStringList> withTitleAdded(const QStringList &titles, const QString &title)
+{
     if (title.isEmpty() || titles.contains(title, Qt::CaseSensitive))
         return std::nullopt;
     QStringList added = titles;
@@ -19,7 +21,8 @@ std::optional<QStringList> withTitleAdded(const QStringList &titles, const QStri
     return added;
 }
 
-QStringList withoutTitle(const QStringList &lines, const QString &title) {
+QStringList withoutTitle(const QStringList &lines, const QString &title)
+{
     if (title.isEmpty())
         return lines;
     QStringList kept;

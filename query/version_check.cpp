@@ -7,7 +7,8 @@
 
 namespace {
 
-std::optional<QString> lineOfFile(const QString &fileName, int index) {
+std::optional<QString> lineOfFile(const QString &fileName, int index)
+{
     if (!QFileInfo(fileName).isFile())
         return std::nullopt;
     const QStringList lines = splitLines(LoadTextFile(fileName));
@@ -18,7 +19,8 @@ std::optional<QString> lineOfFile(const QString &fileName, int index) {
 
 } // namespace
 
-std::optional<VersionTexts> readVersionTexts() {
+std::optional<VersionTexts> readVersionTexts()
+{
     const std::optional<QString> own = lineOfFile(kShippedVersionFile, 1);
     const std::optional<QString> newest = lineOfFile(kSavedVersionFile, 2);
     if (!own || !newest)
@@ -26,18 +28,21 @@ std::optional<VersionTexts> readVersionTexts() {
     return VersionTexts{*own, *newest};
 }
 
-bool announcesNewVersion(const VersionTexts &texts) {
+bool announcesNewVersion(const VersionTexts &texts)
+{
     return texts.own.toLower() != texts.newest.toLower();
 }
 
-QString savedVersionText(const QStringList &elementTexts) {
+QString savedVersionText(const QStringList &elementTexts)
+{
     QString text;
     for (const QString &elementText : elementTexts)
         text += kLineEnd + elementText;
     return text;
 }
 
-QString newVersionMessage(const QString &blogAddress, const QString &personalAddress) {
+QString newVersionMessage(const QString &blogAddress, const QString &personalAddress)
+{
     return QStringLiteral("Ravoskel已有新的版本，去博客") + blogAddress +
            QStringLiteral("或作者QQ空间") + personalAddress +
            QStringLiteral("下载最新版本，可获得更多的功能！！");

@@ -44,7 +44,8 @@ const std::array<AuthorPage, 8> kPages{{
 
 // Deliberately one line with nothing between the elements, so a browser's innerText of the
 // whole document is exactly: heading, version, note, one a line.
-QByteArray versionPage(const QString &versionText) {
+QByteArray versionPage(const QString &versionText)
+{
     return QStringLiteral("<!DOCTYPE html><html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
                           "<title>Ravoskel 版本信息</title></head><body>"
                           "<div>Ravoskel 版本信息</div><div>%1</div>"
@@ -55,7 +56,8 @@ QByteArray versionPage(const QString &versionText) {
 
 } // namespace
 
-std::optional<QByteArray> authorPage(const QString &path, const QString &versionText) {
+std::optional<QByteArray> authorPage(const QString &path, const QString &versionText)
+{
     if (path == u"/version.html")
         return versionPage(versionText);
     for (const AuthorPage &page : kPages) {

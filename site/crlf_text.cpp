@@ -1,6 +1,7 @@
 #include "crlf_text.h"
 
-QByteArray crLfText(const QStringList &lines) {
+QByteArray crLfText(const QStringList &lines)
+{
     QByteArray text;
     for (const QString &line : lines)
         text += line.toUtf8() + "\r\n";

@@ -20,7 +20,8 @@ const std::array<std::pair<FaultMode, const char *>, 10> kNames{{
 
 } // namespace
 
-QString faultModeName(FaultMode mode) {
+QString faultModeName(FaultMode mode)
+{
     for (const auto &[candidate, name] : kNames) {
         if (candidate == mode)
             return QString::fromLatin1(name);
@@ -28,7 +29,8 @@ QString faultModeName(FaultMode mode) {
     Q_UNREACHABLE();
 }
 
-std::optional<FaultMode> faultModeFromName(const QString &name) {
+std::optional<FaultMode> faultModeFromName(const QString &name)
+{
     for (const auto &[mode, candidate] : kNames) {
         if (name == QLatin1String(candidate))
             return mode;
@@ -36,7 +38,8 @@ std::optional<FaultMode> faultModeFromName(const QString &name) {
     return std::nullopt;
 }
 
-QStringList faultModeNames() {
+QStringList faultModeNames()
+{
     QStringList names;
     for (const auto &entry : kNames)
         names << QString::fromLatin1(entry.second);

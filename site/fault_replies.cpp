@@ -11,7 +11,8 @@ namespace {
 const QByteArray kStrayTail = QByteArrayLiteral("\xFF\xFE\xE4\xB8");
 const QByteArray kStrayHead = QByteArrayLiteral("\x80\xFF");
 
-QByteArray pageWithStrayBytes(const QStringList &lines) {
+QByteArray pageWithStrayBytes(const QStringList &lines)
+{
     QByteArray page;
     for (qsizetype index = 0; index < lines.size(); ++index) {
         QByteArray line = lines.at(index).toUtf8();
@@ -24,11 +25,13 @@ QByteArray pageWithStrayBytes(const QStringList &lines) {
     return page;
 }
 
-QByteArray lfOnlyPage(const QStringList &lines) {
+QByteArray lfOnlyPage(const QStringList &lines)
+{
     return lines.join(u'\n').toUtf8() + '\n';
 }
 
-QByteArray maintenancePage() {
+QByteArray maintenancePage()
+{
     return smallPage(QStringLiteral("书讯速递 系统维护中"),
                      {QStringLiteral("本站正在升级维护，搜索功能暂停使用。"),
                       QStringLiteral("请稍后再来，给您带来不便敬请谅解。")});
@@ -36,7 +39,8 @@ QByteArray maintenancePage() {
 
 } // namespace
 
-SiteReply searchReply(FaultMode mode, const QStringList &pageLines) {
+SiteReply searchReply(FaultMode mode, const QStringList &pageLines)
+{
     switch (mode) {
     case FaultMode::None:
         return htmlReply(crLfText(pageLines));
@@ -64,7 +68,8 @@ SiteReply searchReply(FaultMode mode, const QStringList &pageLines) {
     Q_UNREACHABLE();
 }
 
-SiteReply outageReply(FaultMode siteWideMode) {
+SiteReply outageReply(FaultMode siteWideMode)
+{
     return undeliveredReply(siteWideMode == FaultMode::Stall ? SiteReply::Delivery::Stalled
                                                              : SiteReply::Delivery::Dropped);
 }

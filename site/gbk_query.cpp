@@ -2,7 +2,8 @@
 
 #include <QStringDecoder>
 
-QByteArray rawQueryValue(const QUrl &url, const QByteArray &key) {
+QByteArray rawQueryValue(const QUrl &url, const QByteArray &key)
+{
     const QByteArray prefix = key + '=';
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     for (const QByteArray &item : query.split('&')) {
@@ -12,7 +13,8 @@ QByteArray rawQueryValue(const QUrl &url, const QByteArray &key) {
     return {};
 }
 
-QString decodeGbkValue(const QByteArray &rawValue) {
+QString decodeGbkValue(const QByteArray &rawValue)
+{
     QStringDecoder fromGbk("GBK");
     return fromGbk(QByteArray::fromPercentEncoding(rawValue));
 }

@@ -21,7 +21,8 @@ struct SiteOptions {
     QString versionText;
 };
 
-SiteOptions parseOptions(const QCoreApplication &application) {
+SiteOptions parseOptions(const QCoreApplication &application)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Ravoskel reference site for demos."));
     parser.addHelpOption();
@@ -51,13 +52,15 @@ SiteOptions parseOptions(const QCoreApplication &application) {
     return options;
 }
 
-void printLine(const QString &line) {
+void printLine(const QString &line)
+{
     QTextStream(stdout) << line << Qt::endl;
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     QCoreApplication application(argc, argv);
     const SiteOptions options = parseOptions(application);
 

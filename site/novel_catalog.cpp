@@ -24,7 +24,8 @@ const std::array<DefaultNovel, 5> kDefaultNovels{{
     {u"剑影照寒州", 1024},
 }};
 
-QStringList numberedChapters(int count) {
+QStringList numberedChapters(int count)
+{
     QStringList chapters;
     chapters.reserve(count);
     for (int number = 1; number <= count; ++number)
@@ -34,41 +35,48 @@ QStringList numberedChapters(int count) {
 
 } // namespace
 
-QString numberedChapterName(int number) {
+QString numberedChapterName(int number)
+{
     const auto subtitle = QString::fromUtf16(kSubtitles.at((number - 1) % kSubtitles.size()));
     return QStringLiteral("第%1章 %2").arg(number).arg(subtitle);
 }
 
-NovelCatalog NovelCatalog::withDefaultNovels() {
+NovelCatalog NovelCatalog::withDefaultNovels()
+{
     NovelCatalog catalog;
     for (const DefaultNovel &novel : kDefaultNovels)
         catalog.addNovel(QString::fromUtf16(novel.title), numberedChapters(novel.chapterCount));
     return catalog;
 }
 
-void NovelCatalog::addNovel(const QString &title, const QStringList &chapters) {
+void NovelCatalog::addNovel(const QString &title, const QStringList &chapters)
+{
     novelNamed(title).chapters = chapters;
 }
 
-QString NovelCatalog::publishChapter(const QString &title) {
+QString NovelCatalog::publishChapter(const QString &title)
+{
     Novel &novel = novelNamed(title);
     const QString chapter = numberedChapterName(int(novel.chapters.size()) + 1);
     novel.chapters << chapter;
     return chapter;
 }
 
-qsizetype NovelCatalog::indexOf(const QString &title) const {
+qsizetype NovelCatalog::indexOf(const QString &title) const
+{
     const auto match = std::find_if(m_novels.cbegin(), m_novels.cend(),
                                     [&title](const Novel &novel) { return novel.title == title; });
     return match == m_novels.cend() ? -1 : match - m_novels.cbegin();
 }
 
-const Novel *NovelCatalog::find(const QString &title) const {
+const Novel *NovelCatalog::find(const QString &title) const
+{
     const qsizetype index = indexOf(title);
     return index < 0 ? nullptr : &m_novels.at(index);
 }
 
-Novel &NovelCatalog::novelNamed(const QString &title) {
+Novel &NovelCatalog::novelNamed(const QString &title)
+{
     qsizetype index = indexOf(title);
     if (index < 0) {
         m_novels.append(Novel{title, {}, int(m_novels.size()) + 1});

@@ -22,34 +22,42 @@ ReferenceSite::ReferenceSite(QObject *parent)
     , m_catalog(NovelCatalog::withDefaultNovels())
     , m_versionText(QStringLiteral("Ravoskelv1.3.6"))
     , m_server(std::make_unique<SiteServer>(
-          [this](const QHttpServerRequest &request) { return answer(request); })) {}
+          [this](const QHttpServerRequest &request) { return answer(request); }))
+{
+}
 
 ReferenceSite::~ReferenceSite() = default;
 
-quint16 ReferenceSite::listen(quint16 port) {
+quint16 ReferenceSite::listen(quint16 port)
+{
     m_port = m_server->listen(QHostAddress(QHostAddress::LocalHost), port);
     return m_port;
 }
 
-QString ReferenceSite::baseAddress() const {
+QString ReferenceSite::baseAddress() const
+{
     return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
 }
 
-void ReferenceSite::addNovel(const QString &title, const QStringList &chapterNames) {
+void ReferenceSite::addNovel(const QString &title, const QStringList &chapterNames)
+{
     m_catalog.addNovel(title, chapterNames);
 }
 
-QString ReferenceSite::publishChapter(const QString &title) {
+QString ReferenceSite::publishChapter(const QString &title)
+{
     const QString chapter = m_catalog.publishChapter(title);
     emit chapterPublished(title, chapter);
     return chapter;
 }
 
-QString ReferenceSite::chapterLine(const QString &title) const {
+QString ReferenceSite::chapterLine(const QString &title) const
+{
     return ::chapterLine(m_catalog, title);
 }
 
-void ReferenceSite::setPublishInterval(const QString &title, int milliseconds) {
+void ReferenceSite::setPublishInterval(const QString &title, int milliseconds)
+{
     delete m_publishTimers.take(title);
     if (milliseconds <= 0)
         return;
@@ -59,31 +67,38 @@ void ReferenceSite::setPublishInterval(const QString &title, int milliseconds) {
     m_publishTimers.insert(title, timer);
 }
 
-void ReferenceSite::setVersionText(const QString &text) {
+void ReferenceSite::setVersionText(const QString &text)
+{
     m_versionText = text;
 }
 
-void ReferenceSite::setFault(FaultMode mode) {
+void ReferenceSite::setFault(FaultMode mode)
+{
     m_faults.setSiteWide(mode);
 }
 
-void ReferenceSite::setFault(const QString &title, FaultMode mode) {
+void ReferenceSite::setFault(const QString &title, FaultMode mode)
+{
     m_faults.setForNovel(title, mode);
 }
 
-void ReferenceSite::setFaultCycle(const QList<FaultMode> &modes) {
+void ReferenceSite::setFaultCycle(const QList<FaultMode> &modes)
+{
     m_faults.setCycle(modes);
 }
 
-void ReferenceSite::setControlPagesEnabled(bool enabled) {
+void ReferenceSite::setControlPagesEnabled(bool enabled)
+{
     m_controlPagesEnabled = enabled;
 }
 
-int ReferenceSite::searchRequestCount(const QString &title) const {
+int ReferenceSite::searchRequestCount(const QString &title) const
+{
     return m_searchCounts.value(title);
 }
 
-SiteReply ReferenceSite::answer(const QHttpServerRequest &request) {
+SiteReply ReferenceSite::answer(const QHttpServerRequest &request)
+{
     const QUrl url = request.url();
     const QString path = url.path();
     emit pageRequested(path);
@@ -98,7 +113,8 @@ SiteReply ReferenceSite::answer(const QHttpServerRequest &request) {
     return notFoundReply();
 }
 
-SiteReply ReferenceSite::answerSearch(const QUrl &url) {
+SiteReply ReferenceSite::answerSearch(const QUrl &url)
+{
     const QByteArray rawTitle = rawQueryValue(url, "wd");
     const QString title = decodeGbkValue(rawTitle);
     ++m_searchCounts[title];

@@ -8,7 +8,8 @@
 
 #include <QUrl>
 
-SiteReply ReferenceSite::answerControl(const QString &path, const QUrl &url) {
+SiteReply ReferenceSite::answerControl(const QString &path, const QUrl &url)
+{
     if (path == u"/control/publish")
         return answerPublishControl(url);
     if (path == u"/control/fault")
@@ -16,7 +17,8 @@ SiteReply ReferenceSite::answerControl(const QString &path, const QUrl &url) {
     return notFoundReply();
 }
 
-SiteReply ReferenceSite::answerPublishControl(const QUrl &url) {
+SiteReply ReferenceSite::answerPublishControl(const QUrl &url)
+{
     const QString title = decodeGbkValue(rawQueryValue(url, "wd"));
     if (title.isEmpty())
         return textReply(QStringLiteral("缺少书名：/control/publish?wd=<GBK 编码的书名>"),
@@ -25,7 +27,8 @@ SiteReply ReferenceSite::answerPublishControl(const QUrl &url) {
     return textReply(chapterLine(title));
 }
 
-SiteReply ReferenceSite::answerFaultControl(const QUrl &url) {
+SiteReply ReferenceSite::answerFaultControl(const QUrl &url)
+{
     const QString name =
         QString::fromUtf8(QByteArray::fromPercentEncoding(rawQueryValue(url, "mode")));
     const auto mode = faultModeFromName(name);

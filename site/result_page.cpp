@@ -70,30 +70,35 @@ const std::array<const char16_t *, kChapterLineIndex - 1> kPageHead{
 // Other sites lag behind: each shows a chapter older than the one before it.
 const std::array<const char16_t *, 2> kMirrorSites{u"笔趣小站", u"墨香书屋"};
 
-QStringList pageHead(const QString &escapedTitle) {
+QStringList pageHead(const QString &escapedTitle)
+{
     QStringList lines;
     for (const char16_t *line : kPageHead)
         lines << QString::fromUtf16(line).replace(QStringLiteral("{title}"), escapedTitle);
     return lines;
 }
 
-QString chapterCell(const Novel &novel, qsizetype chapterIndex) {
+QString chapterCell(const Novel &novel, qsizetype chapterIndex)
+{
     return QStringLiteral("<td class=\"chapter\"><a href=\"/book/%1/chapter/%2.html\">%3</a></td>")
         .arg(novel.bookNumber)
         .arg(chapterIndex + 1)
         .arg(novel.chapters.at(chapterIndex).toHtmlEscaped());
 }
 
-QString missingCell(const QString &title) {
+QString missingCell(const QString &title)
+{
     return QStringLiteral("<td class=\"chapter\">没有找到《%1》的更新</td>")
         .arg(title.toHtmlEscaped());
 }
 
-bool hasChapters(const Novel *novel) {
+bool hasChapters(const Novel *novel)
+{
     return novel != nullptr && !novel->chapters.isEmpty();
 }
 
-QStringList mirrorRows(const Novel &novel) {
+QStringList mirrorRows(const Novel &novel)
+{
     QStringList lines;
     qsizetype chapterIndex = novel.chapters.size() - 1;
     for (const char16_t *site : kMirrorSites) {
@@ -108,7 +113,8 @@ QStringList mirrorRows(const Novel &novel) {
     return lines;
 }
 
-QStringList pageTail(const QString &note) {
+QStringList pageTail(const QString &note)
+{
     return {
         QStringLiteral("</tbody>"),
         QStringLiteral("</table>"),
@@ -119,7 +125,8 @@ QStringList pageTail(const QString &note) {
         QStringLiteral("</html>")};
 }
 
-QStringList foundRows(const Novel &novel) {
+QStringList foundRows(const Novel &novel)
+{
     return QStringList{QStringLiteral("<td class=\"site\">书讯速递·首发</td>"),
                        chapterCell(novel, novel.chapters.size() - 1),
                        QStringLiteral("<td class=\"state\">连载中 · 共%1章</td>")
@@ -128,7 +135,8 @@ QStringList foundRows(const Novel &novel) {
            mirrorRows(novel) + pageTail(QStringLiteral("点击章节名即可阅读最新章节。"));
 }
 
-QStringList missingRows(const QString &title) {
+QStringList missingRows(const QString &title)
+{
     return QStringList{QStringLiteral("<td class=\"site\">全部站点</td>"), missingCell(title),
                        QStringLiteral("<td class=\"state\">—</td>"), QStringLiteral("</tr>")} +
            pageTail(QStringLiteral("请检查书名是否有误，或稍后再来看看。"));
@@ -136,12 +144,14 @@ QStringList missingRows(const QString &title) {
 
 } // namespace
 
-QStringList resultPageLines(const NovelCatalog &catalog, const QString &title) {
+QStringList resultPageLines(const NovelCatalog &catalog, const QString &title)
+{
     const Novel *novel = catalog.find(title);
     const QStringList head = pageHead(title.toHtmlEscaped());
     return head + (hasChapters(novel) ? foundRows(*novel) : missingRows(title));
 }
 
-QString chapterLine(const NovelCatalog &catalog, const QString &title) {
+QString chapterLine(const NovelCatalog &catalog, const QString &title)
+{
     return resultPageLines(catalog, title).at(kChapterLineIndex);
 }

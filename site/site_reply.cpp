@@ -2,27 +2,32 @@
 
 #include "small_page.h"
 
-SiteReply htmlReply(const QByteArray &body, SiteReply::Status status) {
+SiteReply htmlReply(const QByteArray &body, SiteReply::Status status)
+{
     return SiteReply{SiteReply::Delivery::Complete, status,
                      QByteArrayLiteral("text/html; charset=utf-8"), body};
 }
 
-SiteReply textReply(const QString &text, SiteReply::Status status) {
+SiteReply textReply(const QString &text, SiteReply::Status status)
+{
     return SiteReply{SiteReply::Delivery::Complete, status,
                      QByteArrayLiteral("text/plain; charset=utf-8"), text.toUtf8() + '\n'};
 }
 
-SiteReply undeliveredReply(SiteReply::Delivery delivery) {
+SiteReply undeliveredReply(SiteReply::Delivery delivery)
+{
     return SiteReply{delivery, SiteReply::Status::Ok, {}, {}};
 }
 
-SiteReply notFoundReply() {
+SiteReply notFoundReply()
+{
     return htmlReply(smallPage(QStringLiteral("404 页面不存在"),
                                {QStringLiteral("您要找的页面不存在或已被删除。")}),
                      SiteReply::Status::NotFound);
 }
 
-SiteReply serverErrorReply() {
+SiteReply serverErrorReply()
+{
     return htmlReply(smallPage(QStringLiteral("500 服务器内部错误"),
                                {QStringLiteral("服务器开小差了，请稍后再试。")}),
                      SiteReply::Status::InternalServerError);

@@ -12,20 +12,25 @@ const QByteArray kNoStore = QByteArrayLiteral("no-store");
 
 SiteServer::SiteServer(Handler handler, QObject *parent)
     : QAbstractHttpServer(parent)
-    , m_handler(std::move(handler)) {}
+    , m_handler(std::move(handler))
+{
+}
 
-bool SiteServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) {
+bool SiteServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+{
     deliver(m_handler(request), request, socket);
     return true;
 }
 
 // Never reached while handleRequest takes every request, but the base class insists on it.
-void SiteServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) {
+void SiteServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
+{
     deliver(notFoundReply(), request, socket);
 }
 
 void SiteServer::deliver(const SiteReply &reply, const QHttpServerRequest &request,
-                         QTcpSocket *socket) {
+                         QTcpSocket *socket)
+{
     if (reply.delivery == SiteReply::Delivery::Dropped) {
         socket->abort();
         return;
@@ -43,13 +48,15 @@ void SiteServer::deliver(const SiteReply &reply, const QHttpServerRequest &reque
     }
 }
 
-void SiteServer::sendComplete(const SiteReply &reply, QHttpServerResponder &responder) {
+void SiteServer::sendComplete(const SiteReply &reply, QHttpServerResponder &responder)
+{
     responder.write(reply.body, {{kContentType, reply.contentType}, {kCacheControl, kNoStore}},
                     reply.status);
 }
 
 // Promises the whole body but sends only its first half; the caller then closes.
-void SiteServer::sendTruncated(const SiteReply &reply, QHttpServerResponder &responder) {
+void SiteServer::sendTruncated(const SiteReply &reply, QHttpServerResponder &responder)
+{
     responder.writeStatusLine(reply.status);
     responder.writeHeaders(
         {{kContentType, reply.contentType},

@@ -2,7 +2,8 @@
 
 #include "crlf_text.h"
 
-QByteArray smallPage(const QString &heading, const QStringList &paragraphs) {
+QByteArray smallPage(const QString &heading, const QStringList &paragraphs)
+{
     const QString escapedHeading = heading.toHtmlEscaped();
     QStringList lines{QStringLiteral("<!DOCTYPE html>"),
                       QStringLiteral("<html lang=\"zh-CN\">"),

@@ -23,9 +23,10 @@ protected:
         EXPECT_NE(site.listen(), 0);
         for (const QString &key : {QStringLiteral("SearchSite")})
             writeSetting(QStringLiteral("Endpoints"), key, site.baseAddress());
-        for (const QString &name : {QStringLiteral("Ravoskelv1.3.6"), QStringLiteral("version1.ini"),
-                                    QStringLiteral("version.ini")})
-            EXPECT_TRUE(QFile::copy(QDir(programFolder()).filePath(name), workingFile(name))) << name.toStdString();
+        for (const QString &name : {QStringLiteral("Ravoskelv1.3.6"),
+                                    QStringLiteral("version1.ini"), QStringLiteral("version.ini")})
+            EXPECT_TRUE(QFile::copy(QDir(programFolder()).filePath(name), workingFile(name)))
+                << name.toStdString();
     }
     ~RavoskelProcess() override
     {
@@ -44,10 +45,13 @@ protected:
     X11Window waitForWindow(const QString &caption)
     {
         X11Window window;
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            window = X11Window::withCaption(caption);
-            return window.isValid();
-        }, kPatienceMs)) << caption.toStdString();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                window = X11Window::withCaption(caption);
+                return window.isValid();
+            },
+            kPatienceMs))
+            << caption.toStdString();
         return window;
     }
 

@@ -52,8 +52,8 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     ASSERT_TRUE(baseline.first().at(0).toBool());
     site.publishChapter(kNovel);
 
-    const QString caption = QStringLiteral("来自Ravoskel的消息:【") + kNovel
-                            + QStringLiteral("已有更新章节】-VemoQQ731508264");
+    const QString caption = QStringLiteral("来自Ravoskel的消息:【") + kNovel +
+                            QStringLiteral("已有更新章节】-VemoQQ731508264");
     const QString captionPattern = QStringLiteral("已有更新章节】-VemoQQ731508264$");
     X11Window popup;
     ASSERT_TRUE(QTest::qWaitFor(
@@ -70,8 +70,8 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     EXPECT_TRUE(boxes.texts.isEmpty());
 
     popup.requestClose();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return !X11Window::withCaption(captionPattern).isValid(); }, kPatienceMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !X11Window::withCaption(captionPattern).isValid(); },
+                                kPatienceMs));
 }
 
 } // namespace

@@ -22,8 +22,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow())
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->isWindow())
             shown.append(watched->objectName());
         return false;
     }
@@ -106,13 +106,16 @@ TEST_F(WindowRegistryTest, AClosedQueryWindowComesBackWithItsWholeLoadAndTheSupp
     ASSERT_NE(windows.supportWindow(), nullptr);
     EXPECT_TRUE(windows.queryWindow()->isVisible());
     EXPECT_TRUE(windows.supportWindow()->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (const QList<QVariant> &request : supportPage) {
-            if (request.at(0).toString() == QStringLiteral("/support.html"))
-                return true;
-        }
-        return false;
-    }, 60000)) << "the support window loads its page again";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (const QList<QVariant> &request : supportPage) {
+                if (request.at(0).toString() == QStringLiteral("/support.html"))
+                    return true;
+            }
+            return false;
+        },
+        60000))
+        << "the support window loads its page again";
 }
 
 TEST_F(WindowRegistryTest, AnOpenSupportWindowIsOnlyShownAgainByASecondLoad)

@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(HandlerGuard, ReportsTheErrorInStandardWordingAndEndsTheProgram) {
+TEST(HandlerGuard, ReportsTheErrorInStandardWordingAndEndsTheProgram)
+{
     MessageBoxRecorder boxes;
     ProgramEndRecorder ends;
     bool after = false;
@@ -20,7 +21,8 @@ TEST(HandlerGuard, ReportsTheErrorInStandardWordingAndEndsTheProgram) {
     EXPECT_NE(ends.exitCodes.front(), 0);
 }
 
-TEST(HandlerGuard, AHandlerThatSucceedsShowsNothing) {
+TEST(HandlerGuard, AHandlerThatSucceedsShowsNothing)
+{
     MessageBoxRecorder boxes;
     ProgramEndRecorder ends;
     int runs = 0;
@@ -30,7 +32,8 @@ TEST(HandlerGuard, AHandlerThatSucceedsShowsNothing) {
     EXPECT_TRUE(ends.exitCodes.empty());
 }
 
-TEST(HandlerGuard, EveryErrorNumberHasItsDescription) {
+TEST(HandlerGuard, EveryErrorNumberHasItsDescription)
+{
     const std::pair<int, const char16_t *> expected[] = {
         {5, u"无效的过程调用或参数"}, {6, u"溢出"},        {9, u"下标越界"},  {13, u"类型不匹配"},
         {52, u"错误的文件名或号码"},  {53, u"文件未找到"}, {61, u"磁盘已满"}, {70, u"拒绝的权限"},

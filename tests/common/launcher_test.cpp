@@ -10,7 +10,8 @@ namespace {
 
 class Launcher : public FreshFolders {};
 
-void makeExecutable(const QString &path) {
+void makeExecutable(const QString &path)
+{
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("#!/bin/sh\n");
@@ -18,7 +19,8 @@ void makeExecutable(const QString &path) {
     file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
-TEST_F(Launcher, EachIntentCarriesItsWindowsCommandLineAndStyle) {
+TEST_F(Launcher, EachIntentCarriesItsWindowsCommandLineAndStyle)
+{
     LaunchRecorder launches;
     openAddressInBrowser(QStringLiteral("http://x/a"));
     openAddressWithBrowserProgram(QStringLiteral("http://x/b"));
@@ -35,7 +37,8 @@ TEST_F(Launcher, EachIntentCarriesItsWindowsCommandLineAndStyle) {
     EXPECT_EQ(launches.requests[3].style, WindowStyle::MinimizedFocus);
 }
 
-TEST_F(Launcher, SystemProgramsAreFoundBesideTheStarterThenInTheWorkingFolder) {
+TEST_F(Launcher, SystemProgramsAreFoundBesideTheStarterThenInTheWorkingFolder)
+{
     EXPECT_TRUE(locateSystemProgram(QStringLiteral("Nowhere.exe")).isEmpty());
     makeExecutable(workingFile(QStringLiteral("Pingrel")));
     EXPECT_EQ(locateSystemProgram(QStringLiteral("Pingrel.exe")),
@@ -46,7 +49,8 @@ TEST_F(Launcher, SystemProgramsAreFoundBesideTheStarterThenInTheWorkingFolder) {
               QCoreApplication::applicationFilePath());
 }
 
-TEST_F(Launcher, AProgramThatCannotBeStartedIsAFileNotFoundError) {
+TEST_F(Launcher, AProgramThatCannotBeStartedIsAFileNotFoundError)
+{
     try {
         startSystemProgram(QStringLiteral("Nowhere.exe"));
         FAIL() << "a missing program was reported as started";
@@ -55,14 +59,16 @@ TEST_F(Launcher, AProgramThatCannotBeStartedIsAFileNotFoundError) {
     }
 }
 
-TEST_F(Launcher, DeleteRemovesTheFileAndAMissingOneIsNoError) {
+TEST_F(Launcher, DeleteRemovesTheFileAndAMissingOneIsNoError)
+{
     makeExecutable(workingFile(QStringLiteral("vemotemp.vemo")));
     deleteFileThroughInterpreter(QStringLiteral("vemotemp.vemo"));
     EXPECT_FALSE(QFile::exists(workingFile(QStringLiteral("vemotemp.vemo"))));
     EXPECT_NO_THROW(deleteFileThroughInterpreter(QStringLiteral("vemotemp.vemo")));
 }
 
-TEST_F(Launcher, ThePurgeBatchClearsTheBrowserCacheWhereNoInterpreterRunsIt) {
+TEST_F(Launcher, ThePurgeBatchClearsTheBrowserCacheWhereNoInterpreterRunsIt)
+{
     int purges = 0;
     setBrowserCachePurger([&] { ++purges; });
     runPurgeBatch(QStringLiteral("delCache.bat"));

@@ -17,7 +17,8 @@ const QByteArray kExpectedBatch =
     "del /s /q /f *.aspx\r\n"
     "del /s /q /f *.htm\r\n";
 
-TEST_F(PurgeBatch, IsWrittenWholeThenStartedHiddenEveryTime) {
+TEST_F(PurgeBatch, IsWrittenWholeThenStartedHiddenEveryTime)
+{
     LaunchRecorder launches;
     for (int round = 0; round < 2; ++round) {
         purgeBrowserCache(kPurgeLine1, kPurgeLine2);

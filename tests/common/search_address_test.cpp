@@ -7,14 +7,16 @@ namespace {
 
 class SearchAddress : public FreshFolders {};
 
-TEST_F(SearchAddress, DefaultsToTheBundledReferenceSite) {
+TEST_F(SearchAddress, DefaultsToTheBundledReferenceSite)
+{
     EXPECT_EQ(searchUrl(QStringLiteral("abc")).toString(QUrl::FullyEncoded),
               QStringLiteral("http://127.0.0.1:8964/searchname.aspx?wd=abc"));
     EXPECT_EQ(endpointAddress(Endpoint::VersionPage),
               QStringLiteral("http://127.0.0.1:8964/version.html"));
 }
 
-TEST_F(SearchAddress, TitlesTravelAsPercentEncodedGbkBytes) {
+TEST_F(SearchAddress, TitlesTravelAsPercentEncodedGbkBytes)
+{
     writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SearchSite"),
                  QStringLiteral("http://127.0.0.1:1234"));
     const QUrl url = searchUrl(QStringLiteral("校花 A&B#C+D%E-_.~"));
@@ -26,7 +28,8 @@ TEST_F(SearchAddress, TitlesTravelAsPercentEncodedGbkBytes) {
               QByteArray("http://127.0.0.1:1234/searchname.aspx?wd="));
 }
 
-TEST_F(SearchAddress, EveryEndpointCanBeReplacedInTheSettings) {
+TEST_F(SearchAddress, EveryEndpointCanBeReplacedInTheSettings)
+{
     writeSetting(QStringLiteral("Endpoints"), QStringLiteral("TvOffer"),
                  QStringLiteral("http://tv/"));
     EXPECT_EQ(endpointAddress(Endpoint::TvOffer), QStringLiteral("http://tv/"));

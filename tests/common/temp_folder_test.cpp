@@ -7,7 +7,8 @@ namespace {
 
 class TempFolder : public FreshFolders {};
 
-TEST_F(TempFolder, LivesInTheUsersCacheAndOnlyTheOwnerMayEnterIt) {
+TEST_F(TempFolder, LivesInTheUsersCacheAndOnlyTheOwnerMayEnterIt)
+{
     const QString path = tempFilePath(kPageHandoffFile);
     const QFileInfo folder(tempFolder());
     EXPECT_TRUE(folder.isDir());

@@ -7,13 +7,15 @@
 
 namespace {
 
-QByteArray fileBytes(const QString &path) {
+QByteArray fileBytes(const QString &path)
+{
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
 }
 
-int errorNumberOf(const std::function<void()> &action) {
+int errorNumberOf(const std::function<void()> &action)
+{
     try {
         action();
     } catch (const RuntimeError &error) {
@@ -24,24 +26,28 @@ int errorNumberOf(const std::function<void()> &action) {
 
 class TextFiles : public FreshFolders {};
 
-TEST_F(TextFiles, PrintLineWritesGbkWithOneCrLfAndKeepsInnerLineEnds) {
+TEST_F(TextFiles, PrintLineWritesGbkWithOneCrLfAndKeepsInnerLineEnds)
+{
     writePrintLine(QStringLiteral("a.txt"), QStringLiteral("校花 A\r\nB\nC"));
     EXPECT_EQ(fileBytes(QStringLiteral("a.txt")), QByteArray("\xD0\xA3\xBB\xA8 A\r\nB\nC\r\n"));
     EXPECT_EQ(LoadTextFile(QStringLiteral("a.txt")), QStringLiteral("校花 A\r\nB\nC\r\n"));
 }
 
-TEST_F(TextFiles, CharactersGbkCannotHoldBecomeQuestionMarks) {
+TEST_F(TextFiles, CharactersGbkCannotHoldBecomeQuestionMarks)
+{
     EXPECT_EQ(toAnsi(QStringLiteral("书😀")), QByteArray("\xCA\xE9?"));
     EXPECT_EQ(fromAnsi(toAnsi(QStringLiteral("第128章 夜色€"))), QStringLiteral("第128章 夜色€"));
 }
 
-TEST_F(TextFiles, RewriteReplacesTheWholeFile) {
+TEST_F(TextFiles, RewriteReplacesTheWholeFile)
+{
     writePrintLine(QStringLiteral("list"), QStringLiteral("a much longer first content"));
     writePrintLine(QStringLiteral("list"), QStringLiteral("short"));
     EXPECT_EQ(fileBytes(QStringLiteral("list")), QByteArray("short\r\n"));
 }
 
-TEST_F(TextFiles, FailuresCarryTheStandardErrorNumbers) {
+TEST_F(TextFiles, FailuresCarryTheStandardErrorNumbers)
+{
     EXPECT_EQ(errorNumberOf([] { LoadTextFile(QStringLiteral("missing.txt")); }),
               ErrorNumber::FileNotFound);
     EXPECT_EQ(errorNumberOf([] { LoadTextFile(QStringLiteral("no/such/folder/x")); }),
@@ -53,7 +59,8 @@ TEST_F(TextFiles, FailuresCarryTheStandardErrorNumbers) {
     EXPECT_NE(errorNumberOf([] { writePrintLine(QStringLiteral("folder"), {}); }), 0);
 }
 
-TEST_F(TextFiles, EnsureFileExistsCreatesEmptyAndKeepsExisting) {
+TEST_F(TextFiles, EnsureFileExistsCreatesEmptyAndKeepsExisting)
+{
     ensureFileExists(QStringLiteral("list.vemo"));
     EXPECT_EQ(fileBytes(QStringLiteral("list.vemo")), QByteArray());
     writePrintLine(QStringLiteral("list.vemo"), QStringLiteral("A"));

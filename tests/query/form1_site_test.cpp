@@ -15,7 +15,8 @@ namespace {
 
 const QString kNovel = QStringLiteral("校花的贴身高手");
 
-TEST_F(QueryWindowTest, TheNewestTitleIsQueriedOnceHalfASecondAfterStart) {
+TEST_F(QueryWindowTest, TheNewestTitleIsQueriedOnceHalfASecondAfterStart)
+{
     writeListFile("\xD0\xA3\xBB\xA8\xB5\xC4\xCC\xF9\xC9\xED\xB8\xDF\xCA\xD6\r\nOther\r\n");
     QSignalSpy searches(&site, &ReferenceSite::searchRequested);
     openWindow();
@@ -28,7 +29,8 @@ TEST_F(QueryWindowTest, TheNewestTitleIsQueriedOnceHalfASecondAfterStart) {
     EXPECT_TRUE(launches.requests.empty()) << "the automatic query purges nothing";
 }
 
-TEST_F(QueryWindowTest, QueryingATypedTitleRemembersItPurgesAndSendsItsGbkBytes) {
+TEST_F(QueryWindowTest, QueryingATypedTitleRemembersItPurgesAndSendsItsGbkBytes)
+{
     writeListFile("Old\r\n");
     openWindow();
     QSignalSpy startupSearch(&site, &ReferenceSite::searchRequested);
@@ -57,7 +59,8 @@ TEST_F(QueryWindowTest, QueryingATypedTitleRemembersItPurgesAndSendsItsGbkBytes)
 class VersionRun : public QueryWindowTest {
 protected:
     // One run of the program: its load, and the version page saved by the hidden browser.
-    void runOnceAndWaitForTheVersionPage(bool expectSaved) {
+    void runOnceAndWaitForTheVersionPage(bool expectSaved)
+    {
         Form1 window;
         QSignalSpy completed(window.findChild<Browser *>(QStringLiteral("Web3")),
                              &Browser::DocumentComplete);
@@ -68,14 +71,16 @@ protected:
                 [&] { return QFile::exists(workingFile(QStringLiteral("version.ini"))); }, 30000));
         }
     }
-    void shipVersionFiles() {
+    void shipVersionFiles()
+    {
         QFile shipped(workingFile(QStringLiteral("version1.ini")));
         ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
         shipped.write("[Ravoskel]\r\nRavoskelv1.3.6\r\n");
     }
 };
 
-TEST_F(VersionRun, ANewerVersionIsAnnouncedFromTheStartAfterTheOneThatSawIt) {
+TEST_F(VersionRun, ANewerVersionIsAnnouncedFromTheStartAfterTheOneThatSawIt)
+{
     shipVersionFiles();
     site.setVersionText(QStringLiteral("Ravoskelv1.3.6"));
     runOnceAndWaitForTheVersionPage(true);
@@ -95,7 +100,8 @@ TEST_F(VersionRun, ANewerVersionIsAnnouncedFromTheStartAfterTheOneThatSawIt) {
               QStringLiteral("Ravoskelv1.4.0"));
 }
 
-TEST_F(VersionRun, ARunWithTheSiteDownLeavesTheSavedVersionAsItWas) {
+TEST_F(VersionRun, ARunWithTheSiteDownLeavesTheSavedVersionAsItWas)
+{
     shipVersionFiles();
     const QByteArray saved = "\r\nRavoskel\r\nRavoskelv1.3.6\r\n";
     QFile file(workingFile(QStringLiteral("version.ini")));

@@ -24,7 +24,8 @@ struct ControlDesign {
     QString text;
 };
 
-QString widgetText(QWidget *widget) {
+QString widgetText(QWidget *widget)
+{
     if (auto *label = qobject_cast<QLabel *>(widget))
         return label->text();
     if (auto *button = qobject_cast<QPushButton *>(widget))
@@ -38,7 +39,8 @@ QString widgetText(QWidget *widget) {
     return QString();
 }
 
-TEST_F(QueryWindowTest, EveryControlStandsWhereTheDesignPutsItWithItsText) {
+TEST_F(QueryWindowTest, EveryControlStandsWhereTheDesignPutsItWithItsText)
+{
     Form1 window;
     const ControlDesign design[] = {
         {"Label1", "QLabel", "Form1", {360, 240, 1335, 255}, QStringLiteral("电子书名字:")},
@@ -110,7 +112,8 @@ TEST_F(QueryWindowTest, EveryControlStandsWhereTheDesignPutsItWithItsText) {
     EXPECT_NE(window.findChild<Browser *>(QStringLiteral("Web3")), nullptr);
 }
 
-TEST_F(QueryWindowTest, WindowCaptionBorderFontsColoursAndTimers) {
+TEST_F(QueryWindowTest, WindowCaptionBorderFontsColoursAndTimers)
+{
     Form1 window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Ravoskelv1.3.6---Vemo制作－QQ:731508264 微博") +
                                         endpointAddress(Endpoint::MicroblogPage) +
@@ -147,7 +150,8 @@ TEST_F(QueryWindowTest, WindowCaptionBorderFontsColoursAndTimers) {
               19);
 }
 
-TEST_F(QueryWindowTest, FirstStartCreatesAnEmptyListAndKeepsTheDesignText) {
+TEST_F(QueryWindowTest, FirstStartCreatesAnEmptyListAndKeepsTheDesignText)
+{
     openWindow();
     EXPECT_EQ(fileBytes(workingFile(QStringLiteral("QQ731508264.vemo"))), QByteArray());
     EXPECT_EQ(control<QComboBox>(QStringLiteral("Combo1"))->currentText(),
@@ -158,7 +162,8 @@ TEST_F(QueryWindowTest, FirstStartCreatesAnEmptyListAndKeepsTheDesignText) {
     EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
-TEST_F(QueryWindowTest, StartShowsTheRememberedTitlesInFileOrderAndTheNewestInTheBox) {
+TEST_F(QueryWindowTest, StartShowsTheRememberedTitlesInFileOrderAndTheNewestInTheBox)
+{
     writeListFile("\xD0\xA3\xBB\xA8\xB5\xC4\xCC\xF9\xC9\xED\xB8\xDF\xCA\xD6\r\nB b\r\nC\r\n");
     openWindow();
     auto *combo = control<QComboBox>(QStringLiteral("Combo1"));
@@ -169,7 +174,8 @@ TEST_F(QueryWindowTest, StartShowsTheRememberedTitlesInFileOrderAndTheNewestInTh
     EXPECT_EQ(combo->currentText(), QStringLiteral("校花的贴身高手"));
 }
 
-TEST_F(QueryWindowTest, LeavingTheBoxRemembersANewTitleFirstInTheFile) {
+TEST_F(QueryWindowTest, LeavingTheBoxRemembersANewTitleFirstInTheFile)
+{
     writeListFile("A\r\nB\r\n");
     Form1 &window = openWindow();
     auto *combo = control<QComboBox>(QStringLiteral("Combo1"));
@@ -185,7 +191,8 @@ TEST_F(QueryWindowTest, LeavingTheBoxRemembersANewTitleFirstInTheFile) {
     EXPECT_EQ(combo->itemText(0), QStringLiteral("a"));
 }
 
-TEST_F(QueryWindowTest, DeleteRewritesTheFileAndNamesTheTitleButLeavesTheBox) {
+TEST_F(QueryWindowTest, DeleteRewritesTheFileAndNamesTheTitleButLeavesTheBox)
+{
     writeListFile("AB\r\nABC\r\nAB\r\nX\r\n");
     Form1 &window = openWindow();
     auto *combo = control<QComboBox>(QStringLiteral("Combo1"));
@@ -202,7 +209,8 @@ TEST_F(QueryWindowTest, DeleteRewritesTheFileAndNamesTheTitleButLeavesTheBox) {
     EXPECT_EQ(boxes.texts.last(), QStringLiteral("已删除记录【】重启软件后生效！！"));
 }
 
-TEST_F(QueryWindowTest, DeleteWithoutAListFileSaysSoAndCreatesNothing) {
+TEST_F(QueryWindowTest, DeleteWithoutAListFileSaysSoAndCreatesNothing)
+{
     Form1 &window = openWindow();
     QFile::remove(workingFile(QStringLiteral("QQ731508264.vemo")));
     window.Command2_Click();
@@ -210,7 +218,8 @@ TEST_F(QueryWindowTest, DeleteWithoutAListFileSaysSoAndCreatesNothing) {
     EXPECT_FALSE(QFile::exists(workingFile(QStringLiteral("QQ731508264.vemo"))));
 }
 
-TEST_F(QueryWindowTest, ClickingDeleteAfterTypingAddsTheTitleThenDeletesIt) {
+TEST_F(QueryWindowTest, ClickingDeleteAfterTypingAddsTheTitleThenDeletesIt)
+{
     writeListFile("A\r\n");
     openWindow();
     auto *combo = control<QComboBox>(QStringLiteral("Combo1"));
@@ -228,7 +237,8 @@ TEST_F(QueryWindowTest, ClickingDeleteAfterTypingAddsTheTitleThenDeletesIt) {
     EXPECT_EQ(combo->itemText(0), QStringLiteral("新书"));
 }
 
-TEST_F(QueryWindowTest, AutomaticColourCycleReachesLightRedOnTheFourthTickAndWraps) {
+TEST_F(QueryWindowTest, AutomaticColourCycleReachesLightRedOnTheFourthTickAndWraps)
+{
     Form1 &window = openWindow();
     auto *label4 = control<QLabel>(QStringLiteral("Label4"));
     auto *label6 = control<QLabel>(QStringLiteral("Label6"));
@@ -248,7 +258,8 @@ TEST_F(QueryWindowTest, AutomaticColourCycleReachesLightRedOnTheFourthTickAndWra
               QColor(0, 0, 255));
 }
 
-TEST_F(QueryWindowTest, LinkLabelsOpenTheirPagesWithTheirWindowStyles) {
+TEST_F(QueryWindowTest, LinkLabelsOpenTheirPagesWithTheirWindowStyles)
+{
     Form1 &window = openWindow();
     window.Label4_Click();
     window.Label5_Click();
@@ -269,14 +280,16 @@ TEST_F(QueryWindowTest, LinkLabelsOpenTheirPagesWithTheirWindowStyles) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(QueryWindowTest, TheMonitorButtonAsksForTheMonitorWindow) {
+TEST_F(QueryWindowTest, TheMonitorButtonAsksForTheMonitorWindow)
+{
     Form1 &window = openWindow();
     QSignalSpy requested(&window, &Form1::monitorRequested);
     QTest::mouseClick(control<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
     EXPECT_EQ(requested.count(), 1);
 }
 
-TEST_F(QueryWindowTest, ANewVersionIsAnnouncedBeforeTheSupportWindowAndShownInLabel8) {
+TEST_F(QueryWindowTest, ANewVersionIsAnnouncedBeforeTheSupportWindowAndShownInLabel8)
+{
     writeListFile("");
     QFile shipped(workingFile(QStringLiteral("version1.ini")));
     ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));

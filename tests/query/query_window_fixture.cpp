@@ -11,7 +11,8 @@
 #include <QTest>
 #include <QWebEnginePage>
 
-QueryWindowTest::QueryWindowTest() {
+QueryWindowTest::QueryWindowTest()
+{
     replaceProgramFolder(workingFolder());
     EXPECT_NE(site.listen(), 0);
     const QString base = site.baseAddress();
@@ -20,12 +21,14 @@ QueryWindowTest::QueryWindowTest() {
         writeSetting(QStringLiteral("Endpoints"), page, base + QStringLiteral("/version.html"));
 }
 
-QueryWindowTest::~QueryWindowTest() {
+QueryWindowTest::~QueryWindowTest()
+{
     m_window.reset();
     replaceProgramFolder(QString());
 }
 
-Form1 &QueryWindowTest::openWindow() {
+Form1 &QueryWindowTest::openWindow()
+{
     m_window = std::make_unique<Form1>();
     m_window->Form_Load();
     m_window->show();
@@ -34,19 +37,22 @@ Form1 &QueryWindowTest::openWindow() {
     return *m_window;
 }
 
-void QueryWindowTest::writeListFile(const QByteArray &bytes) const {
+void QueryWindowTest::writeListFile(const QByteArray &bytes) const
+{
     QFile file(workingFile(kTitleListFile));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-QByteArray QueryWindowTest::fileBytes(const QString &path) const {
+QByteArray QueryWindowTest::fileBytes(const QString &path) const
+{
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
 }
 
-QString QueryWindowTest::resultPageText() {
+QString QueryWindowTest::resultPageText()
+{
     Browser *browser = control<Browser>(QStringLiteral("WebBrowser1"));
     QSignalSpy completed(browser, &Browser::DocumentComplete);
     EXPECT_TRUE(completed.wait(60000));

@@ -16,7 +16,8 @@ protected:
 
     // Creates the window, runs its load and shows it, as the program does at start.
     Form1 &openWindow();
-    template <typename Control> Control *control(const QString &name) const {
+    template <typename Control> Control *control(const QString &name) const
+    {
         Control *found = m_window->findChild<Control *>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;

@@ -26,34 +26,40 @@ struct Fetched {
     QByteArray cacheControl;
 };
 
-QByteArray gbkPercentEncoded(const QString &text) {
+QByteArray gbkPercentEncoded(const QString &text)
+{
     QStringEncoder toGbk("GBK");
     return QByteArray(toGbk(text)).toPercentEncoding();
 }
 
-QByteArray searchPath(const QString &title) {
+QByteArray searchPath(const QString &title)
+{
     return "/searchname.aspx?wd=" + gbkPercentEncoded(title);
 }
 
-QStringList crLfLines(const QByteArray &body) {
+QStringList crLfLines(const QByteArray &body)
+{
     return QString::fromUtf8(body).split(QStringLiteral("\r\n"));
 }
 
 class ReferenceSiteTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         network.setProxy(QNetworkProxy::NoProxy);
         ASSERT_NE(site->listen(), 0);
         site->addNovel(kNovel, {QStringLiteral("第1章 开端"), QStringLiteral("第2章 风雨夜")});
         site->addNovel(kOtherNovel, {QStringLiteral("第1章 山门")});
     }
 
-    QNetworkReply *get(const QByteArray &pathAndQuery) {
+    QNetworkReply *get(const QByteArray &pathAndQuery)
+    {
         const QUrl url = QUrl::fromEncoded(site->baseAddress().toUtf8() + pathAndQuery);
         return network.get(QNetworkRequest(url));
     }
 
-    static Fetched finish(QNetworkReply *reply) {
+    static Fetched finish(QNetworkReply *reply)
+    {
         QSignalSpy finished(reply, &QNetworkReply::finished);
         EXPECT_TRUE(reply->isFinished() || finished.wait());
         reply->deleteLater();
@@ -73,7 +79,8 @@ protected:
 
 // --- the result page -------------------------------------------------------------------------
 
-TEST_F(ReferenceSiteTest, ResultPageCarriesTheNewestChapterOnItsChapterLine) {
+TEST_F(ReferenceSiteTest, ResultPageCarriesTheNewestChapterOnItsChapterLine)
+{
     const Fetched page = search(kNovel);
     ASSERT_EQ(page.status, 200);
     EXPECT_TRUE(page.contentType.contains("utf-8"));
@@ -87,7 +94,8 @@ TEST_F(ReferenceSiteTest, ResultPageCarriesTheNewestChapterOnItsChapterLine) {
     EXPECT_FALSE(lines.at(kChapterLine).contains(QStringLiteral("第1章")));
 }
 
-TEST_F(ReferenceSiteTest, UnknownTitleGetsTheSameLayoutSayingNothingWasFound) {
+TEST_F(ReferenceSiteTest, UnknownTitleGetsTheSameLayoutSayingNothingWasFound)
+{
     const QString title = QStringLiteral("无此书<b>");
     const QStringList lines = crLfLines(search(title).body);
     ASSERT_GT(lines.size(), kChapterLine);
@@ -95,7 +103,8 @@ TEST_F(ReferenceSiteTest, UnknownTitleGetsTheSameLayoutSayingNothingWasFound) {
     EXPECT_TRUE(lines.at(kChapterLine).contains(QStringLiteral("没有找到《无此书&lt;b&gt;》")));
 }
 
-TEST_F(ReferenceSiteTest, PublishingChangesTheChapterLine) {
+TEST_F(ReferenceSiteTest, PublishingChangesTheChapterLine)
+{
     QSignalSpy published(site.get(), &ReferenceSite::chapterPublished);
     const QString before = crLfLines(search(kNovel).body).value(kChapterLine);
     const QString chapter = site->publishChapter(kNovel);
@@ -112,7 +121,8 @@ TEST_F(ReferenceSiteTest, PublishingChangesTheChapterLine) {
     EXPECT_TRUE(site->chapterLine(fresh).contains(QStringLiteral("第1章")));
 }
 
-TEST_F(ReferenceSiteTest, ScheduledPublishingKeepsAddingChapters) {
+TEST_F(ReferenceSiteTest, ScheduledPublishingKeepsAddingChapters)
+{
     QSignalSpy published(site.get(), &ReferenceSite::chapterPublished);
     site->setPublishInterval(kNovel, 1);
     ASSERT_TRUE(QTest::qWaitFor([&published] { return published.count() >= 2; }));
@@ -121,7 +131,8 @@ TEST_F(ReferenceSiteTest, ScheduledPublishingKeepsAddingChapters) {
     EXPECT_EQ(published.at(1).at(1).toString().left(3), QStringLiteral("第4章"));
 }
 
-TEST_F(ReferenceSiteTest, TitlesArriveAsGbkAndAreDecodedExactly) {
+TEST_F(ReferenceSiteTest, TitlesArriveAsGbkAndAreDecodedExactly)
+{
     QSignalSpy searched(site.get(), &ReferenceSite::searchRequested);
     const QString title = QStringLiteral("校花 & 高手+#100%");
     const QByteArray encoded = gbkPercentEncoded(title);
@@ -137,7 +148,8 @@ TEST_F(ReferenceSiteTest, TitlesArriveAsGbkAndAreDecodedExactly) {
 
 // --- the author's pages and everything else ---------------------------------------------------
 
-QStringList divTexts(const QByteArray &body) {
+QStringList divTexts(const QByteArray &body)
+{
     QStringList texts;
     static const QRegularExpression div(QStringLiteral("<div>([^<]*)</div>"));
     for (const auto &match : div.globalMatch(QString::fromUtf8(body)))
@@ -145,7 +157,8 @@ QStringList divTexts(const QByteArray &body) {
     return texts;
 }
 
-TEST_F(ReferenceSiteTest, VersionPageAnnouncesTheVersionOnItsSecondLine) {
+TEST_F(ReferenceSiteTest, VersionPageAnnouncesTheVersionOnItsSecondLine)
+{
     const Fetched page = fetch("/version.html");
     EXPECT_EQ(page.status, 200);
     EXPECT_FALSE(page.body.contains('\n'));
@@ -155,7 +168,8 @@ TEST_F(ReferenceSiteTest, VersionPageAnnouncesTheVersionOnItsSecondLine) {
     EXPECT_EQ(divTexts(fetch("/version.html").body).value(1), QStringLiteral("Ravoskelv1.4.0"));
 }
 
-TEST_F(ReferenceSiteTest, ServesEveryAuthorPageAndNothingElse) {
+TEST_F(ReferenceSiteTest, ServesEveryAuthorPageAndNothingElse)
+{
     QSignalSpy requested(site.get(), &ReferenceSite::pageRequested);
     for (const char *path :
          {"/download.html", "/support.html", "/blog.html", "/microblog.html", "/personal.html",
@@ -173,7 +187,8 @@ TEST_F(ReferenceSiteTest, ServesEveryAuthorPageAndNothingElse) {
     }
 }
 
-TEST_F(ReferenceSiteTest, ListenFailsOnABusyPort) {
+TEST_F(ReferenceSiteTest, ListenFailsOnABusyPort)
+{
     const quint16 port = QUrl(site->baseAddress()).port();
     EXPECT_EQ(site->baseAddress(), QStringLiteral("http://127.0.0.1:%1").arg(port));
     ReferenceSite second;
@@ -183,7 +198,8 @@ TEST_F(ReferenceSiteTest, ListenFailsOnABusyPort) {
 
 // --- fault modes -----------------------------------------------------------------------------
 
-TEST_F(ReferenceSiteTest, RefusedSearchGetsNoAnswerAtAll) {
+TEST_F(ReferenceSiteTest, RefusedSearchGetsNoAnswerAtAll)
+{
     site->setFault(kNovel, FaultMode::Refuse);
     const Fetched refused = search(kNovel);
     EXPECT_NE(refused.error, QNetworkReply::NoError);
@@ -191,7 +207,8 @@ TEST_F(ReferenceSiteTest, RefusedSearchGetsNoAnswerAtAll) {
     EXPECT_GE(site->searchRequestCount(kNovel), 1);
 }
 
-TEST_F(ReferenceSiteTest, StalledSearchHangsWhileOtherRequestsAreServed) {
+TEST_F(ReferenceSiteTest, StalledSearchHangsWhileOtherRequestsAreServed)
+{
     site->setFault(kNovel, FaultMode::Stall);
     QNetworkReply *stalled = get(searchPath(kNovel));
     ASSERT_TRUE(QTest::qWaitFor([this] { return site->searchRequestCount(kNovel) == 1; }));
@@ -202,7 +219,8 @@ TEST_F(ReferenceSiteTest, StalledSearchHangsWhileOtherRequestsAreServed) {
     EXPECT_EQ(finish(stalled).error, QNetworkReply::OperationCanceledError);
 }
 
-TEST_F(ReferenceSiteTest, DestroyingTheSiteEndsStalledRequests) {
+TEST_F(ReferenceSiteTest, DestroyingTheSiteEndsStalledRequests)
+{
     site->setFault(FaultMode::Stall);
     QNetworkReply *stalled = get(searchPath(kNovel));
     ASSERT_TRUE(QTest::qWaitFor([this] { return site->searchRequestCount(kNovel) == 1; }));
@@ -210,7 +228,8 @@ TEST_F(ReferenceSiteTest, DestroyingTheSiteEndsStalledRequests) {
     EXPECT_NE(finish(stalled).error, QNetworkReply::NoError);
 }
 
-TEST_F(ReferenceSiteTest, ErrorStatusesComeWithASmallPage) {
+TEST_F(ReferenceSiteTest, ErrorStatusesComeWithASmallPage)
+{
     site->setFault(kNovel, FaultMode::NotFound404);
     site->setFault(kOtherNovel, FaultMode::ServerError500);
     const Fetched notFound = search(kNovel);
@@ -222,7 +241,8 @@ TEST_F(ReferenceSiteTest, ErrorStatusesComeWithASmallPage) {
     EXPECT_EQ(serverError.cacheControl, "no-store");
 }
 
-TEST_F(ReferenceSiteTest, DamagedBodiesAreDamagedTheWayAnnounced) {
+TEST_F(ReferenceSiteTest, DamagedBodiesAreDamagedTheWayAnnounced)
+{
     const QByteArray whole = search(kNovel).body;
 
     site->setFault(kNovel, FaultMode::TruncatedBody);
@@ -242,7 +262,8 @@ TEST_F(ReferenceSiteTest, DamagedBodiesAreDamagedTheWayAnnounced) {
     EXPECT_LT(crLfLines(shortPage.body).size() - 1, kChapterLine + 1);
 }
 
-TEST_F(ReferenceSiteTest, OddlyEncodedPagesKeepTheChapterLine) {
+TEST_F(ReferenceSiteTest, OddlyEncodedPagesKeepTheChapterLine)
+{
     const qsizetype wholeLines = crLfLines(search(kNovel).body).size();
 
     site->setFault(kNovel, FaultMode::LfOnlyLines);
@@ -260,7 +281,8 @@ TEST_F(ReferenceSiteTest, OddlyEncodedPagesKeepTheChapterLine) {
     EXPECT_EQ(lines.value(kChapterLine), site->chapterLine(kNovel));
 }
 
-TEST_F(ReferenceSiteTest, NovelFaultLeavesOtherNovelsAndPagesAlone) {
+TEST_F(ReferenceSiteTest, NovelFaultLeavesOtherNovelsAndPagesAlone)
+{
     site->setFault(kNovel, FaultMode::ServerError500);
     EXPECT_EQ(search(kNovel).status, 500);
     EXPECT_EQ(search(kOtherNovel).status, 200);
@@ -269,7 +291,8 @@ TEST_F(ReferenceSiteTest, NovelFaultLeavesOtherNovelsAndPagesAlone) {
     EXPECT_EQ(search(kNovel).status, 200);
 }
 
-TEST_F(ReferenceSiteTest, SiteWideOutageTakesDownTheAuthorPagesToo) {
+TEST_F(ReferenceSiteTest, SiteWideOutageTakesDownTheAuthorPagesToo)
+{
     site->setFault(FaultMode::ServerError500);
     EXPECT_EQ(search(kOtherNovel).status, 500);
     EXPECT_EQ(fetch("/version.html").status, 200);
@@ -280,7 +303,8 @@ TEST_F(ReferenceSiteTest, SiteWideOutageTakesDownTheAuthorPagesToo) {
     EXPECT_EQ(fetch("/version.html").status, 200);
 }
 
-TEST_F(ReferenceSiteTest, FaultCycleTakesModesInTurnAndWraps) {
+TEST_F(ReferenceSiteTest, FaultCycleTakesModesInTurnAndWraps)
+{
     site->setFaultCycle({FaultMode::NotFound404, FaultMode::None, FaultMode::ServerError500});
     QList<int> statuses;
     for (int request = 0; request < 4; ++request)
@@ -296,7 +320,8 @@ TEST_F(ReferenceSiteTest, FaultCycleTakesModesInTurnAndWraps) {
 
 // --- the demo program's control pages --------------------------------------------------------
 
-TEST_F(ReferenceSiteTest, ControlPagesPublishAndBreakTheSite) {
+TEST_F(ReferenceSiteTest, ControlPagesPublishAndBreakTheSite)
+{
     site->setControlPagesEnabled(true);
     site->setFault(FaultMode::Refuse);
     const Fetched published = fetch("/control/publish?wd=" + gbkPercentEncoded(kNovel));

@@ -3,26 +3,32 @@
 #include "handler_guard.h"
 #include "msgbox.h"
 
-MessageBoxRecorder::MessageBoxRecorder() {
+MessageBoxRecorder::MessageBoxRecorder()
+{
     replaceMessageBoxHandler([this](const QString &text) { texts.append(text); });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() {
+MessageBoxRecorder::~MessageBoxRecorder()
+{
     replaceMessageBoxHandler({});
 }
 
-LaunchRecorder::LaunchRecorder() {
+LaunchRecorder::LaunchRecorder()
+{
     replaceLaunchHandler([this](const LaunchRequest &request) { requests.push_back(request); });
 }
 
-LaunchRecorder::~LaunchRecorder() {
+LaunchRecorder::~LaunchRecorder()
+{
     replaceLaunchHandler({});
 }
 
-ProgramEndRecorder::ProgramEndRecorder() {
+ProgramEndRecorder::ProgramEndRecorder()
+{
     replaceProgramEndHandler([this](int exitCode) { exitCodes.push_back(exitCode); });
 }
 
-ProgramEndRecorder::~ProgramEndRecorder() {
+ProgramEndRecorder::~ProgramEndRecorder()
+{
     replaceProgramEndHandler({});
 }

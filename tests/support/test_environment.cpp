@@ -7,21 +7,25 @@
 #include <vector>
 
 FreshFolders::FreshFolders()
-    : m_previousWorkingFolder(QDir::currentPath()) {
+    : m_previousWorkingFolder(QDir::currentPath())
+{
     qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
     qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
     QDir::setCurrent(m_working.path());
 }
 
-FreshFolders::~FreshFolders() {
+FreshFolders::~FreshFolders()
+{
     QDir::setCurrent(m_previousWorkingFolder);
 }
 
-QString FreshFolders::workingFile(const QString &name) const {
+QString FreshFolders::workingFile(const QString &name) const
+{
     return QDir(m_working.path()).filePath(name);
 }
 
-QString FreshFolders::programFolder() const {
+QString FreshFolders::programFolder() const
+{
     return qEnvironmentVariable("RAVOSKEL_PROGRAM_DIR");
 }
 
@@ -31,7 +35,8 @@ QMutex expectedMutex;
 std::vector<QRegularExpression> expectedWarnings;
 
 // What the headless platform itself says, whatever the code under test does.
-bool isPlatformNoise(const QString &message) {
+bool isPlatformNoise(const QString &message)
+{
     static const QStringList noise = {QStringLiteral("No suitable graphics backend found"),
                                       QStringLiteral("XDG_RUNTIME_DIR"),
                                       QStringLiteral("This plugin does not support")};
@@ -42,7 +47,8 @@ bool isPlatformNoise(const QString &message) {
     return false;
 }
 
-bool wasExpected(const QString &message) {
+bool wasExpected(const QString &message)
+{
     const QMutexLocker lock(&expectedMutex);
     for (auto it = expectedWarnings.begin(); it != expectedWarnings.end(); ++it) {
         if (it->match(message).hasMatch()) {
@@ -53,7 +59,8 @@ bool wasExpected(const QString &message) {
     return false;
 }
 
-void failOnUnexpectedWarning(QtMsgType type, const QMessageLogContext &, const QString &message) {
+void failOnUnexpectedWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
     if (isPlatformNoise(message) || wasExpected(message))
@@ -63,11 +70,13 @@ void failOnUnexpectedWarning(QtMsgType type, const QMessageLogContext &, const Q
 
 } // namespace
 
-void installQtWarningGuard() {
+void installQtWarningGuard()
+{
     qInstallMessageHandler(failOnUnexpectedWarning);
 }
 
-void expectQtWarning(const QRegularExpression &pattern) {
+void expectQtWarning(const QRegularExpression &pattern)
+{
     const QMutexLocker lock(&expectedMutex);
     expectedWarnings.push_back(pattern);
 }

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     // Qt WebEngine needs a shared GL context set before the application exists; suites that
     // never create a browser are unaffected by it.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -34,10 +34,10 @@ int xwininfoNumber(const QString &info, const QString &label)
 X11Window X11Window::searched(const QStringList &options)
 {
     X11Window window;
-    window.m_id = runTool(QStringLiteral("xdotool"),
-                          QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")}
-                              + options)
-                      .section(QLatin1Char('\n'), 0, 0);
+    window.m_id =
+        runTool(QStringLiteral("xdotool"),
+                QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + options)
+            .section(QLatin1Char('\n'), 0, 0);
     return window;
 }
 
