@@ -58,41 +58,31 @@ TEST_F(QueryWindowTest, QueryingATypedTitleRemembersItPurgesAndSendsItsGbkBytes)
 
 class VersionRun : public QueryWindowTest {
 protected:
-    // One run of the program: its load, and the version page saved by the hidden browser.
-    void runOnceAndWaitForTheVersionPage(bool expectSaved)
+    // One run of the program: its load, and the version page loaded by the hidden browser.
+    void runOnce(bool expectSaved)
     {
+        writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
         Form1 window;
         QSignalSpy completed(window.findChild<Browser *>(QStringLiteral("Web3")),
                              &Browser::DocumentComplete);
         window.Form_Load();
         ASSERT_TRUE(completed.wait(60000));
+        const QString saved = workingFile(QStringLiteral("version.ini"));
         if (expectSaved) {
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return QFile::exists(workingFile(QStringLiteral("version.ini"))); }, 30000));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved); }, 30000));
         }
-    }
-    void shipVersionFiles()
-    {
-        QFile shipped(workingFile(QStringLiteral("version1.ini")));
-        ASSERT_TRUE(shipped.open(QIODevice::WriteOnly));
-        shipped.write("[Ravoskel]\r\nRavoskelv1.3.6\r\n");
     }
 };
 
 TEST_F(VersionRun, ANewerVersionIsAnnouncedFromTheStartAfterTheOneThatSawIt)
 {
-    shipVersionFiles();
-    site.setVersionText(QStringLiteral("Ravoskelv1.3.6"));
-    runOnceAndWaitForTheVersionPage(true);
-    EXPECT_TRUE(boxes.texts.isEmpty());
+    runOnce(true);
     EXPECT_EQ(fileBytes(workingFile(QStringLiteral("version.ini"))).split('\n').value(2),
               QByteArray("Ravoskelv1.3.6\r"));
-
     site.setVersionText(QStringLiteral("Ravoskelv1.4.0"));
     QFile::remove(workingFile(QStringLiteral("version.ini")));
-    runOnceAndWaitForTheVersionPage(true);
+    runOnce(true);
     EXPECT_TRUE(boxes.texts.isEmpty()) << "the page seen during a run speaks at the next start";
-
     Form1 &window = openWindow();
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts.first().startsWith(QStringLiteral("Ravoskel已有新的版本")));
@@ -102,15 +92,10 @@ TEST_F(VersionRun, ANewerVersionIsAnnouncedFromTheStartAfterTheOneThatSawIt)
 
 TEST_F(VersionRun, ARunWithTheSiteDownLeavesTheSavedVersionAsItWas)
 {
-    shipVersionFiles();
     const QByteArray saved = "\r\nRavoskel\r\nRavoskelv1.3.6\r\n";
-    QFile file(workingFile(QStringLiteral("version.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(saved);
-    file.close();
+    writeWorkingFile(QStringLiteral("version.ini"), saved);
     site.setFault(FaultMode::Refuse);
-    runOnceAndWaitForTheVersionPage(false);
-    site.setFault(FaultMode::None);
+    runOnce(false);
     EXPECT_EQ(fileBytes(workingFile(QStringLiteral("version.ini"))), saved);
     EXPECT_TRUE(boxes.texts.isEmpty());
 }

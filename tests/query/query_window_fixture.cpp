@@ -37,11 +37,16 @@ Form1 &QueryWindowTest::openWindow()
     return *m_window;
 }
 
-void QueryWindowTest::writeListFile(const QByteArray &bytes) const
+void QueryWindowTest::writeWorkingFile(const QString &name, const QByteArray &bytes) const
 {
-    QFile file(workingFile(kTitleListFile));
+    QFile file(workingFile(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+void QueryWindowTest::writeListFile(const QByteArray &bytes) const
+{
+    writeWorkingFile(kTitleListFile, bytes);
 }
 
 QByteArray QueryWindowTest::fileBytes(const QString &path) const

@@ -4,32 +4,22 @@
 
 namespace {
 
-const QString A = QStringLiteral("斗破苍穹");
-const QString B = QStringLiteral("凡人修仙传");
-
 TEST(TitleList, FileTextGivesItsLinesWithoutTheEmptyPieceAfterTheLastLineEnd)
 {
-    EXPECT_EQ(titlesOfFile(QStringLiteral("X\r\nA\r\nB\r\n")),
-              (QStringList{QStringLiteral("X"), QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(titlesOfFile(QStringLiteral("X\r\nA\r\n")),
+              (QStringList{QStringLiteral("X"), QStringLiteral("A")}));
     EXPECT_TRUE(titlesOfFile(QString()).isEmpty());
-    // A hand-edited file whose last line has no line end keeps that line.
-    EXPECT_EQ(titlesOfFile(QStringLiteral("A\r\nB")).size(), 2);
+    EXPECT_EQ(titlesOfFile(QStringLiteral("A\r\nB")).size(), 2) << "a hand-edited last line";
 }
 
-TEST(TitleList, AddPutsANewTitleFirstAndKeepsTheOthersInOrder)
+TEST(TitleList, AddTakesOnlyNewNonEmptyTitlesExactlyAsTyped)
 {
-    EXPECT_EQ(withTitleAdded({A, B}, QStringLiteral("X")),
-              (QStringList{QStringLiteral("X"), A, B}));
-    EXPECT_FALSE(withTitleAdded({A, B}, B).has_value());
-    EXPECT_FALSE(withTitleAdded({A, B}, QString()).has_value());
-}
-
-TEST(TitleList, TitlesDifferingInCaseOrBlanksAreDifferentTitles)
-{
-    const QStringList titles = {QStringLiteral("Abc")};
-    EXPECT_TRUE(withTitleAdded(titles, QStringLiteral("abc")).has_value());
-    EXPECT_TRUE(withTitleAdded(titles, QStringLiteral("Abc ")).has_value());
-    EXPECT_TRUE(withTitleAdded(titles, QStringLiteral(" Abc")).has_value());
+    const QStringList titles = {QStringLiteral("Abc"), QStringLiteral("B")};
+    for (const char *added : {"abc", "Abc ", " Abc", "X"})
+        EXPECT_EQ(withTitleAdded(titles, QString::fromUtf8(added)),
+                  QStringList{QString::fromUtf8(added)} + titles);
+    EXPECT_FALSE(withTitleAdded(titles, QStringLiteral("B")).has_value());
+    EXPECT_FALSE(withTitleAdded(titles, QString()).has_value());
 }
 
 TEST(TitleList, AFullListLetsItsOldestTitleGo)
@@ -40,19 +30,16 @@ TEST(TitleList, AFullListLetsItsOldestTitleGo)
     const std::optional<QStringList> added = withTitleAdded(full, QStringLiteral("new"));
     ASSERT_TRUE(added.has_value());
     EXPECT_EQ(added->size(), kTitleListLimit);
-    EXPECT_EQ(added->first(), QStringLiteral("new"));
     EXPECT_EQ(added->last(), QString::number(kTitleListLimit - 2));
 }
 
 TEST(TitleList, DeleteDropsEveryExactMatchAndNothingElse)
 {
-    const QString AB = QStringLiteral("AB");
-    const QStringList lines = {AB, QStringLiteral("ABC"), QStringLiteral("ab"), AB,
-                               QStringLiteral("AB ")};
-    EXPECT_EQ(withoutTitle(lines, AB),
+    const QStringList lines = {QStringLiteral("AB"), QStringLiteral("ABC"), QStringLiteral("ab"),
+                               QStringLiteral("AB"), QStringLiteral("AB ")};
+    EXPECT_EQ(withoutTitle(lines, QStringLiteral("AB")),
               (QStringList{QStringLiteral("ABC"), QStringLiteral("ab"), QStringLiteral("AB ")}));
-    EXPECT_EQ(withoutTitle(lines, QStringLiteral("missing")), lines);
-    EXPECT_EQ(withoutTitle({QString(), A}, QString()), (QStringList{QString(), A}));
+    EXPECT_EQ(withoutTitle({QString(), QStringLiteral("A")}, QString()).size(), 2);
 }
 
 } // namespace
