@@ -1,161 +1,154 @@
-#include "popup_window_fixture.h"
+#include "form4.h"
+#include "handoff_files.h"
+#include "seam_recorders.h"
+#include "test_environment.h"
+#include "twips.h"
 
-#include "handler_guard.h"
-#include "temp_folder.h"
-#include "text_file.h"
-
-#include <QDir>
-#include <QImage>
+#include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
 const QString kTitle = QStringLiteral("  诛仙 第二部 ");
 const QString kChapter = QStringLiteral("  <a href=\"/b/1.htm\">第101章 青云&nbsp;</a>\t");
 
-QString captionFor(const QString &title)
+// The labels in the form's order, after Timer1: the place in twips each keeps in its Tag, its
+// design caption, and a point along the labels' middle where it is the label seen.
+const struct Control {
+    const char *name;
+    const char *tag;
+    int seenAt;
+    QString caption;
+} kLabels[] = {
+    {"Label3", "2400 360 1935 375 ", 170, QStringLiteral("Label3")},
+    {"Label1", "-240 360 3135 375 ", 100, QString(9, u' ') + QStringLiteral("服务器已有更新章节:")},
+    {"Label2", "-240 360 10215 495 ", 400,
+     QString(80, u' ') + QStringLiteral("QQ") + QString(17, u' ')},
+};
+
+// Where the label belongs in a client area grown so much across and down since the load.
+QRect place(const Control &control, double across, double down)
 {
-    return QStringLiteral("来自Ravoskel的消息:【") + title +
-           QStringLiteral("已有更新章节】-VemoQQ731508264");
+    const QStringList twips = QString::fromLatin1(control.tag).split(u' ');
+    const auto pixels = [&](int index, double factor) {
+        return twipsToPixels(twips.at(index).toDouble() * factor);
+    };
+    return QRect(pixels(0, across), pixels(1, down), pixels(2, across), pixels(3, down));
 }
 
-bool isRed(QRgb pixel)
-{
-    return qRed(pixel) > 150 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
-}
+// An error report is recorded instead of shown, so a test that meets one fails instead of
+// waiting on a dialog.
+class PopupWindow : public FreshFolders {
+protected:
+    void TearDown() override { EXPECT_EQ(messages.texts, QStringList()); }
+    QLabel *label(const char *name) const { return form.findChild<QLabel *>(name); }
 
-// The first row of the area holding a red pixel, or -1.
-int firstRedRow(const QImage &image, const QRect &area)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (isRed(image.pixel(x, y)))
-                return y;
-        }
-    }
-    return -1;
-}
+    MessageBoxRecorder messages;
+    ProgramEndRecorder ends;
+    Form4 form;
+    const QRect screen = form.screen()->geometry();
+};
 
-TEST_F(PopupWindow, ShowsTheChapterLineOnlyWhereTheOpaqueTitleAndCaptionLeaveIt)
+TEST_F(PopupWindow, LoadShowsWhatTheHandOffsHoldInATopmostWindowBelowTheScreenCorner)
 {
-    EXPECT_EQ(form.childAt(170, 30), label(QStringLiteral("Label3")));
-    EXPECT_EQ(form.childAt(100, 30), label(QStringLiteral("Label1")));
-    EXPECT_EQ(form.childAt(400, 30), label(QStringLiteral("Label2")));
-    handOffTitle(QString(40, QChar(0x2588)));
-    handOffPage(QString(200, QChar(0x2588)));
-    form.Form_Load();
-    form.show();
-    const QImage image = form.grab().toImage();
-    EXPECT_EQ(firstRedRow(image, QRect(0, 24, 150, 25)), -1) << "seen through the caption";
-    // Both red texts hang from the labels' common top, whatever each label's height.
-    const int titleRow = firstRedRow(image, QRect(160, 24, 120, 25));
-    EXPECT_GE(titleRow, 24);
-    EXPECT_EQ(firstRedRow(image, QRect(300, 24, 300, 33)), titleRow);
-}
-
-TEST_F(PopupWindow, IsASizableWindowWithACloseBoxOnlyAndHandLinks)
-{
-    EXPECT_EQ(form.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
-              Qt::WindowCloseButtonHint);
-    EXPECT_LT(form.minimumWidth(), form.maximumWidth());
-    EXPECT_EQ(label(QStringLiteral("Label2"))->cursor().hotSpot(), QPoint(12, 1));
-    EXPECT_EQ(label(QStringLiteral("Label3"))->cursor().hotSpot(), QPoint(12, 1));
-    EXPECT_EQ(label(QStringLiteral("Label1"))->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(label(QStringLiteral("Label2"))->toolTip(),
-              QStringLiteral("点击换切到Ravoskel主界面"));
-}
-
-TEST_F(PopupWindow, LoadShowsTheHandOffLinesAsWrittenInATopmostWindowBelowTheScreenCorner)
-{
-    handOffTitle(kTitle);
-    handOffPage(kChapter);
-    EXPECT_EQ(form.slideState(), SlideState::Loading);
-    form.Form_Load();
-    QLabel *chapter = label(QStringLiteral("Label2"));
-    EXPECT_EQ(label(QStringLiteral("Label3"))->text(), kTitle);
-    EXPECT_EQ(chapter->text(), kChapter);
-    // Markup is shown as written, not rendered away.
-    EXPECT_GE(chapter->sizeHint().width(),
-              chapter->fontMetrics().horizontalAdvance(kChapter.trimmed()));
-    EXPECT_EQ(form.windowTitle(), captionFor(kTitle));
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(form.frameGeometry().topRight() + QPoint(1, 0),
-              QPoint(screenRect().width(), screenRect().height()));
-    EXPECT_EQ(form.slideState(), SlideState::SlidingIn);
-}
-
-TEST_F(PopupWindow, LoadShowsWhatThereIsWhenAHandOffIsMissingEmptyOrShort)
-{
-    const auto expectLoad = [](const QString &title) {
+    // Missing, empty, a page without a chapter line (LF line ends), and both in full.
+    const struct {
+        std::optional<QString> titleFile, pageFile;
+        QString title, chapter;
+    } cases[] = {{{}, {}, {}, {}},
+                 {QString(), QString(), {}, {}},
+                 {kTitle + kLineEnd, resultPage(kChapter, QStringLiteral("\n")), kTitle, {}},
+                 {kTitle + kLineEnd, resultPage(kChapter), kTitle, kChapter}};
+    for (const auto &row : cases) {
+        SCOPED_TRACE(&row - cases);
+        if (row.titleFile)
+            writeTextFile(tempFilePath(kTitleHandoffFile), *row.titleFile);
+        if (row.pageFile)
+            writeTextFile(tempFilePath(kPageHandoffFile), *row.pageFile);
         Form4 window;
         window.Form_Load();
-        EXPECT_EQ(window.windowTitle(), captionFor(title));
-        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
+        EXPECT_EQ(window.findChild<QLabel *>("Label3")->text(), row.title);
+        EXPECT_EQ(window.findChild<QLabel *>("Label2")->text(), row.chapter);
+        EXPECT_EQ(window.windowTitle(), captionFor(row.title));
+        EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(window.frameGeometry().topRight(), screen.bottomRight() + QPoint(0, 1));
         EXPECT_EQ(window.slideState(), SlideState::SlidingIn);
-    };
-    expectLoad(QString());
-    writeTextFile(tempFilePath(kTitleHandoffFile), QString());
-    writeTextFile(tempFilePath(kPageHandoffFile), QString());
-    expectLoad(QString());
-    handOffTitle(kTitle);
-    writeTextFile(tempFilePath(kPageHandoffFile),
-                  pageWithChapterLine(kChapter, QStringLiteral("\n")));
-    expectLoad(kTitle);
+    }
 }
 
-TEST_F(PopupWindow, RisesToRestThenACloseRequestSinksItWhereItIsAndTheProgramEnds)
+TEST_F(PopupWindow, RisesToRestStaysPutWhenClickedAndSinksWhereItIsWhenAskedToClose)
 {
+    LaunchRecorder launches;
     QSignalSpy slidOut(&form, &Form4::slidOut);
     form.Form_Load();
     form.show();
-    EXPECT_GT(tickUntilAtRest(form), 0);
+    for (QPoint before; before != form.pos(); form.Timer1_Timer()) {
+        before = form.pos();
+        ASSERT_GT(before.y(), -screen.height()) << "the window never came to rest";
+    }
     const QRect rest = form.frameGeometry();
-    EXPECT_EQ(rest.right() + 1, screenRect().width());
-    EXPECT_GE(screenRect().height() - (rest.bottom() + 1), 0);
-    EXPECT_LE(screenRect().height() - (rest.bottom() + 1), 1);
+    EXPECT_EQ(rest.right() + 1, screen.width());
+    EXPECT_LE(screen.height() - (rest.bottom() + 1), 1);
+
+    for (const char *name : {"Label2", "Label3", "Label1"})
+        QTest::mouseClick(label(name), Qt::LeftButton);
+    QStringList started;
+    for (const LaunchRequest &request : launches.requests)
+        started << (request.intent == LaunchRequest::Intent::StartProgram ? request.target : "");
+    EXPECT_EQ(started, QStringList(2, QStringLiteral("Ravoskelv1.3.6.exe")));
+    form.Timer1_Timer();
+    EXPECT_EQ(form.frameGeometry(), rest);
 
     form.move(rest.left() - 50, rest.top()); // dragged aside by the user
     EXPECT_FALSE(form.close());
-    EXPECT_TRUE(form.isVisible());
     for (int top = rest.top(); slidOut.isEmpty(); top += 2) {
         ASSERT_EQ(form.frameGeometry().topLeft(), QPoint(rest.left() - 50, top));
-        ASSERT_LE(top, screenRect().height()) << "sank past the bottom without ending";
+        ASSERT_LE(top, screen.height()) << "sank past the bottom without ending";
         form.Timer1_Timer();
     }
-    EXPECT_GE(form.frameGeometry().top(), screenRect().height());
-    EXPECT_FALSE(form.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_GE(form.frameGeometry().top(), screen.height());
+    EXPECT_FALSE(form.findChild<QTimer *>("Timer1")->isActive());
 }
 
-TEST_F(PopupWindow, ClickingEitherRedLabelStartsTheMainProgramAndLeavesThePopupAsItIs)
+TEST_F(PopupWindow, LabelsKeepTheirDesignPlacesInProportionAndTheirFontToTheClientHeight)
 {
-    LaunchRecorder launches;
+    EXPECT_EQ(form.windowTitle(), captionFor(QStringLiteral("服务器")));
+    EXPECT_EQ(form.children().size(), 4);
+    for (const Control &control : kLabels) {
+        SCOPED_TRACE(control.name);
+        EXPECT_EQ(label(control.name)->geometry(), place(control, 1, 1));
+        EXPECT_EQ(label(control.name)->text(), control.caption);
+        EXPECT_EQ(form.childAt(control.seenAt, 30), label(control.name)) << "stacked wrongly";
+    }
     form.Form_Load();
     form.show();
-    tickUntilAtRest(form);
-    const QRect rest = form.frameGeometry();
-    for (const char *name : {"Label2", "Label3", "Label3", "Label1"})
-        QTest::mouseClick(label(QLatin1String(name)), Qt::LeftButton);
-    ASSERT_EQ(launches.requests.size(), 3u);
-    for (const LaunchRequest &request : launches.requests) {
-        EXPECT_EQ(request.intent, LaunchRequest::Intent::StartProgram);
-        EXPECT_EQ(request.target, QStringLiteral("Ravoskelv1.3.6.exe"));
-    }
-    EXPECT_EQ(form.frameGeometry(), rest);
-    EXPECT_EQ(form.slideState(), SlideState::SlidingIn);
-}
+    for (const Control &control : kLabels)
+        EXPECT_EQ(label(control.name)->property("Tag").toString(), QLatin1String(control.tag));
+    EXPECT_EQ(form.findChild<QTimer *>("Timer1")->property("Tag").toString(), QString());
 
-TEST_F(PopupWindow, AnUnreadableHandOffOrAMissingMainProgramIsReportedAndEndsTheProgram)
-{
-    QDir().mkpath(tempFilePath(kTitleHandoffFile));
-    runGuarded([this] { form.Form_Load(); });
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("实时错误 '75':\n\n路径/文件访问错误")});
-    expectProgramEndedWithError();
-    QTest::mouseClick(label(QStringLiteral("Label3")), Qt::LeftButton);
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("实时错误 '53':\n\n文件未找到")});
-    expectProgramEndedWithError();
+    const QSize load = form.size();
+    const qreal points = form.font().pointSizeF();
+    label("Label2")->setFont(QFont(form.font().family(), 20));
+    form.ResizeForm(); // at the load size: only the font changes, the timer is passed over
+    // A client area without height leaves the fonts as they were.
+    const struct {
+        double across, down, font;
+    } steps[] = {{1, 1, 1}, {2, 2, 2}, {1.5, 1, 1}, {1, 0, 1}, {1, 1, 1}};
+    for (const auto &[across, down, font] : steps) {
+        SCOPED_TRACE(testing::Message() << across << " x " << down);
+        const QSize size(qRound(load.width() * across), qRound(load.height() * down));
+        form.resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == size; }));
+        for (const Control &control : kLabels) {
+            EXPECT_EQ(label(control.name)->geometry(), place(control, across, down));
+            EXPECT_NEAR(label(control.name)->font().pointSizeF(), points * font, 1e-4);
+        }
+    }
 }
 
 } // namespace

@@ -1,9 +1,17 @@
 #pragma once
 
-#include <QString>
+#include "line_model.h"
+#include "temp_folder.h"
+#include "text_file.h"
 
-// The hand-off files as the monitor leaves them for the popup.
-void handOffTitle(const QString &title);
-// A result page whose chapter line holds the given text.
-void handOffPage(const QString &chapterLine);
-QString pageWithChapterLine(const QString &chapterLine, const QString &lineEnd);
+// A result page whose chapter line holds the given text between lines that differ from it.
+inline QString resultPage(const QString &chapterLine, const QString &lineEnd = kLineEnd)
+{
+    QStringList page(kChapterLine, QStringLiteral("<p>before</p>"));
+    return (page << chapterLine << QStringLiteral("</p>")).join(lineEnd);
+}
+
+inline QString captionFor(const QString &title)
+{
+    return "来自Ravoskel的消息:【" + title + "已有更新章节】-VemoQQ731508264";
+}
