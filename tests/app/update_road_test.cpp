@@ -55,13 +55,8 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     const QString caption = QStringLiteral("来自Ravoskel的消息:【") + kNovel +
                             QStringLiteral("已有更新章节】-VemoQQ731508264");
     const QString captionPattern = QStringLiteral("已有更新章节】-VemoQQ731508264$");
-    X11Window popup;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            popup = X11Window::withCaption(captionPattern);
-            return popup.isValid();
-        },
-        kPatienceMs));
+    const X11Window popup = X11Window::awaitCaption(captionPattern, kPatienceMs);
+    ASSERT_TRUE(popup.isValid());
     EXPECT_EQ(popup.caption(), caption);
     EXPECT_TRUE(popup.states().contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
     // What the popup shows as its chapter line is the page it was handed.
@@ -70,8 +65,7 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     EXPECT_TRUE(boxes.texts.isEmpty());
 
     popup.requestClose();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !X11Window::withCaption(captionPattern).isValid(); },
-                                kPatienceMs));
+    EXPECT_TRUE(X11Window::awaitNoCaption(captionPattern, kPatienceMs));
 }
 
 } // namespace

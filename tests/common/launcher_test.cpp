@@ -1,6 +1,5 @@
 #include "launcher.h"
 #include "runtime_error.h"
-#include "seam_recorders.h"
 #include "test_environment.h"
 
 #include <QCoreApplication>
@@ -18,23 +17,6 @@ protected:
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
     }
 };
-
-TEST_F(Launcher, EachIntentCarriesItsWindowsCommandLineAndStyle)
-{
-    LaunchRecorder launches;
-    openAddressInBrowser(QStringLiteral("http://x/a"));
-    openAddressWithBrowserProgram(QStringLiteral("http://x/b"));
-    deleteFileThroughInterpreter(QStringLiteral("vemotemp.vemo"));
-    const std::pair<const char *, WindowStyle> expected[] = {
-        {"explorer http://x/a", WindowStyle::NormalFocus},
-        {"C:\\Program Files\\Internet Explorer\\iexplore.exe http://x/b", WindowStyle::Hidden},
-        {"cmd /c del vemotemp.vemo", WindowStyle::MinimizedFocus}};
-    ASSERT_EQ(launches.requests.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(launches.requests[i].commandLine, QString::fromUtf8(expected[i].first));
-        EXPECT_EQ(launches.requests[i].style, expected[i].second);
-    }
-}
 
 TEST_F(Launcher, SystemProgramsAreFoundBesideTheStarterThenInTheWorkingFolder)
 {

@@ -23,12 +23,6 @@
 
 namespace {
 
-QByteArray fileBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray gbkLine(const QString &text)
 {
     return QByteArray(QStringEncoder("GBK").encode(text)) + "\r\n";

@@ -37,23 +37,9 @@ Form1 &QueryWindowTest::openWindow()
     return *m_window;
 }
 
-void QueryWindowTest::writeWorkingFile(const QString &name, const QByteArray &bytes) const
-{
-    QFile file(workingFile(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 void QueryWindowTest::writeListFile(const QByteArray &bytes) const
 {
     writeWorkingFile(kTitleListFile, bytes);
-}
-
-QByteArray QueryWindowTest::fileBytes(const QString &path) const
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
 }
 
 QString QueryWindowTest::resultPageText()

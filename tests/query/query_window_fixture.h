@@ -23,9 +23,7 @@ protected:
         return found;
     }
 
-    void writeWorkingFile(const QString &name, const QByteArray &bytes) const;
     void writeListFile(const QByteArray &bytes) const;
-    QByteArray fileBytes(const QString &path) const;
     // Waits until the result browser has finished a page and returns its text.
     QString resultPageText();
 

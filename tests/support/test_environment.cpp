@@ -1,10 +1,7 @@
 #include "test_environment.h"
 
 #include <QDir>
-#include <QMutex>
-#include <QMutexLocker>
-
-#include <vector>
+#include <QFile>
 
 FreshFolders::FreshFolders()
     : m_previousWorkingFolder(QDir::currentPath())
@@ -29,10 +26,20 @@ QString FreshFolders::programFolder() const
     return qEnvironmentVariable("RAVOSKEL_PROGRAM_DIR");
 }
 
-namespace {
+void FreshFolders::writeWorkingFile(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(workingFile(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    file.write(bytes);
+}
 
-QMutex expectedMutex;
-std::vector<QRegularExpression> expectedWarnings;
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+namespace {
 
 // What the headless platform itself says, whatever the code under test does.
 bool isPlatformNoise(const QString &message)
@@ -40,43 +47,19 @@ bool isPlatformNoise(const QString &message)
     static const QStringList noise = {QStringLiteral("No suitable graphics backend found"),
                                       QStringLiteral("XDG_RUNTIME_DIR"),
                                       QStringLiteral("This plugin does not support")};
-    for (const QString &known : noise) {
-        if (message.contains(known))
-            return true;
-    }
-    return false;
+    return std::any_of(noise.begin(), noise.end(),
+                       [&](const QString &known) { return message.contains(known); });
 }
 
-bool wasExpected(const QString &message)
+void failOnWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    const QMutexLocker lock(&expectedMutex);
-    for (auto it = expectedWarnings.begin(); it != expectedWarnings.end(); ++it) {
-        if (it->match(message).hasMatch()) {
-            expectedWarnings.erase(it);
-            return true;
-        }
-    }
-    return false;
-}
-
-void failOnUnexpectedWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    if (isPlatformNoise(message) || wasExpected(message))
-        return;
-    ADD_FAILURE() << "unexpected Qt message: " << message.toStdString();
+    if (type != QtDebugMsg && type != QtInfoMsg && !isPlatformNoise(message))
+        ADD_FAILURE() << "unexpected Qt message: " << message.toStdString();
 }
 
 } // namespace
 
 void installQtWarningGuard()
 {
-    qInstallMessageHandler(failOnUnexpectedWarning);
-}
-
-void expectQtWarning(const QRegularExpression &pattern)
-{
-    const QMutexLocker lock(&expectedMutex);
-    expectedWarnings.push_back(pattern);
+    qInstallMessageHandler(failOnWarning);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QRegularExpression>
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -16,6 +16,7 @@ protected:
     QString workingFolder() const { return m_working.path(); }
     QString workingFile(const QString &name) const;
     QString programFolder() const; // the built program folder with both programs
+    void writeWorkingFile(const QString &name, const QByteArray &bytes) const;
 
 private:
     QTemporaryDir m_config;
@@ -24,6 +25,8 @@ private:
     QString m_previousWorkingFolder;
 };
 
-// Fails the running test on any Qt warning it did not announce with expectQtWarning.
+// The bytes of a file, none when there is no file.
+QByteArray fileBytes(const QString &path);
+
+// Fails the running test on any Qt warning but what the headless platform itself says.
 void installQtWarningGuard();
-void expectQtWarning(const QRegularExpression &pattern);

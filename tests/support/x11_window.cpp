@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
@@ -49,6 +50,23 @@ X11Window X11Window::ofProcess(qint64 processId)
 X11Window X11Window::withCaption(const QString &pattern)
 {
     return searched({QStringLiteral("--name"), pattern});
+}
+
+X11Window X11Window::awaitCaption(const QString &pattern, int milliseconds)
+{
+    X11Window window;
+    const bool appeared = QTest::qWaitFor(
+        [&] {
+            window = withCaption(pattern);
+            return window.isValid();
+        },
+        milliseconds);
+    return appeared ? window : X11Window();
+}
+
+bool X11Window::awaitNoCaption(const QString &pattern, int milliseconds)
+{
+    return QTest::qWaitFor([&] { return !withCaption(pattern).isValid(); }, milliseconds);
 }
 
 QString X11Window::caption() const

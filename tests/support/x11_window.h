@@ -12,6 +12,9 @@ public:
     static X11Window ofProcess(qint64 processId);
     // The visible top-level window whose caption matches the pattern, or an invalid one.
     static X11Window withCaption(const QString &pattern);
+    // Waits for such a window to appear, or to be gone; an invalid window or false on time-out.
+    static X11Window awaitCaption(const QString &pattern, int milliseconds);
+    static bool awaitNoCaption(const QString &pattern, int milliseconds);
 
     bool isValid() const { return !m_id.isEmpty(); }
     QString caption() const;
