@@ -11,6 +11,14 @@ void placeInTwips(QWidget *control, int left, int top, int width, int height)
     control->setGeometry(twipsRect(left, top, width, height));
 }
 
+QTimer *makeTimer(QObject *owner, const QString &name, int interval)
+{
+    auto *timer = new QTimer(owner);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    return timer;
+}
+
 void setTextColor(QWidget *control, const QColor &color)
 {
     QPalette palette = control->palette();

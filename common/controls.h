@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 // Places a control the way the windows were laid out: in twips, relative to its container.
@@ -16,6 +18,27 @@ Control *makeControl(QWidget *container, const QString &name, int left, int top,
     placeInTwips(control, left, top, width, height);
     return control;
 }
+
+// A label that shows its text as it stands, from its top left corner: chapter lines are page
+// markup taken raw, never rendered, and a line running under a neighbouring caption stays
+// hidden behind it.
+template <typename Label>
+Label *makePlainLabel(QWidget *container, const QString &name, int left, int top, int width,
+                      int height, const QString &text)
+{
+    auto *label = makeControl<Label>(container, name, left, top, width, height, text);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A named timer, switched off until something switches it on.
+QTimer *makeTimer(QObject *owner, const QString &name, int interval);
+
+// A top-level window with the title bar's system menu, minimise and close buttons only.
+inline constexpr Qt::WindowFlags kMinimizeOnlyWindow =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The text colour of a label or button, as the window's design gives it.
 void setTextColor(QWidget *control, const QColor &color);

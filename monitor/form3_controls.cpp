@@ -38,33 +38,10 @@ QString helpText()
            endpointAddress(Endpoint::MicroblogPage);
 }
 
-// Labels show their text as it stands, from their top left corner: a chapter line full of
-// markup is not a web page, and a line running under a neighbouring caption must stay hidden
-// behind it.
-template <typename Label>
-Label *makeLabel(QWidget *container, const QString &name, int left, int top, int width, int height,
-                 const QString &text)
-{
-    auto *label = makeControl<Label>(container, name, left, top, width, height, text);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QTimer *makeTimer(QObject *owner, const QString &name, int interval)
-{
-    auto *timer = new QTimer(owner);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    return timer;
-}
-
 } // namespace
 
 Form3::Form3(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : QWidget(parent, kMinimizeOnlyWindow)
     , m_network(new QNetworkAccessManager(this))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -84,8 +61,8 @@ Form3::Form3(QWidget *parent)
 void Form3::buildNovelFrame()
 {
     Frame1 = makeControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 120, 6375, 615);
-    Label3 = makeLabel<QLabel>(Frame1, QStringLiteral("Label3"), 120, 240, 1095, 255,
-                               QStringLiteral("小说名:"));
+    Label3 = makePlainLabel<QLabel>(Frame1, QStringLiteral("Label3"), 120, 240, 1095, 255,
+                                    QStringLiteral("小说名:"));
     Text1 = makeControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 720, 200, 1815, 320,
                                    QStringLiteral("杀手房东俏房客"));
     Command1 = makeControl<QPushButton>(Frame1, QStringLiteral("Command1"), 2640, 170, 1095, 350,
@@ -101,12 +78,12 @@ void Form3::buildIntervalFrame()
     Frame2 = makeControl<QGroupBox>(
         this, QStringLiteral("Frame2"), 120, 840, 6375, 615,
         QStringLiteral("程序优化设置---可以改变检测时间间格来优化程序(1000为1秒)"));
-    Label8 = makeLabel<QLabel>(Frame2, QStringLiteral("Label8"), 120, 240, 1215, 255,
-                               QStringLiteral("检测时间间格:"));
+    Label8 = makePlainLabel<QLabel>(Frame2, QStringLiteral("Label8"), 120, 240, 1215, 255,
+                                    QStringLiteral("检测时间间格:"));
     Text5 = makeControl<QLineEdit>(Frame2, QStringLiteral("Text5"), 1320, 220, 735, 270,
                                    QStringLiteral("10000"));
-    Label7 = makeLabel<QLabel>(Frame2, QStringLiteral("Label7"), 2160, 240, 3615, 255,
-                               QStringLiteral("(检测时间越长程序负载越小反之则越大)"));
+    Label7 = makePlainLabel<QLabel>(Frame2, QStringLiteral("Label7"), 2160, 240, 3615, 255,
+                                    QStringLiteral("(检测时间越长程序负载越小反之则越大)"));
 }
 
 void Form3::buildAlertFrame()
@@ -121,22 +98,22 @@ void Form3::buildAlertFrame()
                                         QStringLiteral("示范"));
     Command4 = makeControl<QPushButton>(Frame3, QStringLiteral("Command4"), 1920, 690, 615, 280,
                                         QStringLiteral("试听"));
-    Label9 = makeLabel<QLabel>(Frame3, QStringLiteral("Label9"), 360, 1000, 2055, 255,
-                               QStringLiteral("提醒方式建议只选其一"));
+    Label9 = makePlainLabel<QLabel>(Frame3, QStringLiteral("Label9"), 360, 1000, 2055, 255,
+                                    QStringLiteral("提醒方式建议只选其一"));
 }
 
 void Form3::buildChapterLabels()
 {
-    Label1 = makeLabel<QLabel>(this, QStringLiteral("Label1"), 0, 1560, 1215, 255,
-                               QString(4, u' ') + QStringLiteral("目前章节:"));
-    Label2 = makeLabel<ClickLabel>(this, QStringLiteral("Label2"), -3360, 1560, 12615, 255,
-                                   kAwaitingCurrentChapter);
-    Label4 = makeLabel<QLabel>(this, QStringLiteral("Label4"), -240, 1920, 1455, 255,
-                               QString(7, u' ') + QStringLiteral("服务器章节:"));
-    Label5 = makeLabel<ClickLabel>(this, QStringLiteral("Label5"), -3360, 1920, 12615, 375,
-                                   kAwaitingServerChapter);
-    Label6 =
-        makeLabel<ClickLabel>(this, QStringLiteral("Label6"), 480, 2400, 8655, 615, helpText());
+    Label1 = makePlainLabel<QLabel>(this, QStringLiteral("Label1"), 0, 1560, 1215, 255,
+                                    QString(4, u' ') + QStringLiteral("目前章节:"));
+    Label2 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label2"), -3360, 1560, 12615, 255,
+                                        kAwaitingCurrentChapter);
+    Label4 = makePlainLabel<QLabel>(this, QStringLiteral("Label4"), -240, 1920, 1455, 255,
+                                    QString(7, u' ') + QStringLiteral("服务器章节:"));
+    Label5 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label5"), -3360, 1920, 12615, 375,
+                                        kAwaitingServerChapter);
+    Label6 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label6"), 480, 2400, 8655, 615,
+                                        helpText());
     Label6->setWordWrap(true);
     for (ClickLabel *chapter : {Label2, Label5}) {
         setTextColor(chapter, kRed);

@@ -31,14 +31,13 @@ const QString kCaptionStart = QStringLiteral("来自Ravoskel的消息:【");
 const QString kCaptionEnd = QStringLiteral("已有更新章节】-VemoQQ731508264");
 const QString kSwitchToMainTip = QStringLiteral("点击换切到Ravoskel主界面");
 
-// Chapter lines are page markup taken raw; the labels show them as written, never rendered.
+// Labels paint their own background: the chapter line beneath shows only where the captions
+// in front of it leave it uncovered.
 template <typename Label>
 Label *makeLabel(QWidget *form, const QString &name, int left, int top, int width, int height,
                  const QString &text)
 {
-    auto *label = makeControl<Label>(form, name, left, top, width, height, text);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *label = makePlainLabel<Label>(form, name, left, top, width, height, text);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -72,9 +71,7 @@ Form4::Form4(QWidget *parent)
 
 void Form4::createControls()
 {
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kSlideIntervalMs);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), kSlideIntervalMs);
     Label3 = makeLabel<ClickLabel>(this, QStringLiteral("Label3"), 2400, 360, 1935, 375,
                                    QStringLiteral("Label3"));
     makeRedLink(Label3);

@@ -28,14 +28,6 @@ QString windowCaption()
            endpointAddress(Endpoint::BlogPage);
 }
 
-QTimer *makeTimer(QObject *owner, const QString &name, int interval)
-{
-    auto *timer = new QTimer(owner);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    return timer;
-}
-
 ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &twips,
                           const QString &text, const QString &toolTip = QString())
 {
@@ -48,9 +40,7 @@ ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : QWidget(parent, kMinimizeOnlyWindow)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
