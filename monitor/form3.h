@@ -70,6 +70,7 @@ private:
     void switchServerFetchOff();
     void switchEverythingOff();
     void returnToIdle();
+    void stopMonitoringAfterAlert();
     void popUpAlert();
     void playAlertSound();
 

@@ -54,11 +54,7 @@ void Form3::Timer3_Timer()
     if (!chapterChanged(Label2->text(), Label5->text()))
         return;
     popUpAlert();
-    switchOn(Timer1);
-    switchServerFetchOff();
-    Timer3->stop();
-    returnToIdle();
-    Q_EMIT queryWindowRequested();
+    stopMonitoringAfterAlert();
 }
 
 void Form3::Timer4_Timer()
@@ -66,12 +62,18 @@ void Form3::Timer4_Timer()
     if (!chapterChanged(Label2->text(), Label5->text()))
         return;
     playAlertSound();
+    stopMonitoringAfterAlert();
+    Timer4->stop();
+}
+
+void Form3::stopMonitoringAfterAlert()
+{
+    // The new page becomes the baseline a second later; monitoring waits for a new start.
     switchOn(Timer1);
     switchServerFetchOff();
     Timer3->stop();
     returnToIdle();
     Q_EMIT queryWindowRequested();
-    Timer4->stop();
 }
 
 void Form3::Command4_Click()
