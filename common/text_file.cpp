@@ -38,17 +38,22 @@ QString LoadTextFile(const QString &fileName)
     return fromAnsi(file.readAll());
 }
 
-void writeTextFile(const QString &fileName, const QString &content)
+void writeFileBytes(const QString &fileName, const QByteArray &bytes)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throwFileError(fileName, true);
-    file.write(toAnsi(content));
+    file.write(bytes);
     if (!file.commit()) {
         if (file.error() == QFileDevice::ResourceError)
             throw RuntimeError(ErrorNumber::DiskFull);
         throwFileError(fileName, true);
     }
+}
+
+void writeTextFile(const QString &fileName, const QString &content)
+{
+    writeFileBytes(fileName, toAnsi(content));
 }
 
 void writePrintLine(const QString &fileName, const QString &text)

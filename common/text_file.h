@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,7 @@ QString LoadTextFile(const QString &fileName);
 
 // Files are written whole: the new content replaces the old in one step, so a failed write
 // leaves the previous file as it was. Text goes to the file in the ANSI code page.
+void writeFileBytes(const QString &fileName, const QByteArray &bytes);
 void writeTextFile(const QString &fileName, const QString &content);
 // The text followed by one CR LF.
 void writePrintLine(const QString &fileName, const QString &text);

@@ -2,13 +2,11 @@
 
 #include "download_timeout.h"
 #include "handler_guard.h"
-#include "runtime_error.h"
 #include "text_file.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,16 +15,6 @@ bool answeredWithBody(QNetworkReply &reply, const QByteArray &body)
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
            !body.isEmpty();
-}
-
-void replaceFileWith(const QString &fileName, const QByteArray &bytes)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throwFileError(fileName, true);
-    file.write(bytes);
-    if (!file.commit())
-        throwFileError(fileName, true);
 }
 
 } // namespace
@@ -60,7 +48,7 @@ void PageDownload::complete()
     const bool succeeded = answeredWithBody(*m_reply, body) && m_keepBody(body);
     m_reply->deleteLater();
     if (succeeded)
-        replaceFileWith(m_fileName, body);
+        writeFileBytes(m_fileName, body);
     Q_EMIT finished(succeeded);
 }
 
