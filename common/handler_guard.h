@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <functional>
 
 // Every event handler runs inside this guard: a RuntimeError is shown in a message box and
@@ -7,11 +9,17 @@
 // crosses Qt's event loop.
 void runGuarded(const std::function<void()> &handler);
 
-// Wraps a handler for connect(): connect(button, &QPushButton::clicked, this, guarded([this] {
-// Command1_Click(); })).
+// Wraps a handler so that it runs inside the guard when called.
 inline auto guarded(std::function<void()> handler)
 {
     return [handler = std::move(handler)] { runGuarded(handler); };
+}
+
+// Connects a signal to a window's event handler, run inside the guard.
+template <typename Sender, typename Signal, typename Window>
+void connectHandler(Sender *sender, Signal signal, Window *window, void (Window::*handler)())
+{
+    QObject::connect(sender, signal, window, guarded([window, handler] { (window->*handler)(); }));
 }
 
 // Test seam: replaces how the program ends after a reported error and returns the handler it

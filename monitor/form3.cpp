@@ -18,30 +18,20 @@
 #include <QScreen>
 #include <QTimer>
 
-namespace {
-
-template <typename Sender, typename Signal>
-void connectHandler(Form3 *form, Sender *sender, Signal signal, void (Form3::*handler)())
-{
-    QObject::connect(sender, signal, form, guarded([form, handler] { (form->*handler)(); }));
-}
-
-} // namespace
-
 void Form3::connectHandlers()
 {
-    connectHandler(this, Command1, &QPushButton::clicked, &Form3::Command1_Click);
-    connectHandler(this, Command2, &QPushButton::clicked, &Form3::Command2_Click);
-    connectHandler(this, Command3, &QPushButton::clicked, &Form3::Command3_Click);
-    connectHandler(this, Command4, &QPushButton::clicked, &Form3::Command4_Click);
-    connectHandler(this, Command5, &QPushButton::clicked, &Form3::Command5_Click);
-    connectHandler(this, Label2, &ClickLabel::clicked, &Form3::Label2_Click);
-    connectHandler(this, Label5, &ClickLabel::clicked, &Form3::Label5_Click);
-    connectHandler(this, Label6, &ClickLabel::clicked, &Form3::Label6_Click);
-    connectHandler(this, Timer1, &QTimer::timeout, &Form3::Timer1_Timer);
-    connectHandler(this, Timer2, &QTimer::timeout, &Form3::Timer2_Timer);
-    connectHandler(this, Timer3, &QTimer::timeout, &Form3::Timer3_Timer);
-    connectHandler(this, Timer4, &QTimer::timeout, &Form3::Timer4_Timer);
+    connectHandler(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connectHandler(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connectHandler(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connectHandler(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connectHandler(Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
+    connectHandler(Label2, &ClickLabel::clicked, this, &Form3::Label2_Click);
+    connectHandler(Label5, &ClickLabel::clicked, this, &Form3::Label5_Click);
+    connectHandler(Label6, &ClickLabel::clicked, this, &Form3::Label6_Click);
+    connectHandler(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    connectHandler(Timer2, &QTimer::timeout, this, &Form3::Timer2_Timer);
+    connectHandler(Timer3, &QTimer::timeout, this, &Form3::Timer3_Timer);
+    connectHandler(Timer4, &QTimer::timeout, this, &Form3::Timer4_Timer);
 }
 
 void Form3::Form_Load()

@@ -90,9 +90,9 @@ void Form4::createControls()
 
 void Form4::connectHandlers()
 {
-    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
-    connect(Label2, &ClickLabel::clicked, this, guarded([this] { Label2_Click(); }));
-    connect(Label3, &ClickLabel::clicked, this, guarded([this] { Label3_Click(); }));
+    connectHandler(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+    connectHandler(Label2, &ClickLabel::clicked, this, &Form4::Label2_Click);
+    connectHandler(Label3, &ClickLabel::clicked, this, &Form4::Label3_Click);
 }
 
 QObjectList Form4::controls() const

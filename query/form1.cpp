@@ -27,18 +27,18 @@
 void Form1::wireHandlers()
 {
     Combo1->installEventFilter(this);
-    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
-    connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
-    connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
-    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
-    connect(Timer2, &QTimer::timeout, this, guarded([this] { Timer2_Timer(); }));
+    connectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connectHandler(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connectHandler(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connectHandler(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connectHandler(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     connect(Web3, &Browser::DocumentComplete, this,
             [this](bool ok) { runGuarded([this, ok] { Web3_DocumentComplete(ok); }); });
-    connect(Label4, &ClickLabel::clicked, this, guarded([this] { Label4_Click(); }));
-    connect(Label5, &ClickLabel::clicked, this, guarded([this] { Label5_Click(); }));
-    connect(Label6, &ClickLabel::clicked, this, guarded([this] { Label6_Click(); }));
-    connect(Label7, &ClickLabel::clicked, this, guarded([this] { Label7_Click(); }));
-    connect(Label8, &ClickLabel::clicked, this, guarded([this] { Label8_Click(); }));
+    connectHandler(Label4, &ClickLabel::clicked, this, &Form1::Label4_Click);
+    connectHandler(Label5, &ClickLabel::clicked, this, &Form1::Label5_Click);
+    connectHandler(Label6, &ClickLabel::clicked, this, &Form1::Label6_Click);
+    connectHandler(Label7, &ClickLabel::clicked, this, &Form1::Label7_Click);
+    connectHandler(Label8, &ClickLabel::clicked, this, &Form1::Label8_Click);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

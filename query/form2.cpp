@@ -28,7 +28,7 @@ Form2::Form2(QWidget *parent)
     setTextColor(Label1, QColor(255, 0, 0));
     WebBrowser1->view()->setProperty("TabIndex", 0);
     Label1->setProperty("TabIndex", 1);
-    connect(Label1, &ClickLabel::clicked, this, guarded([this] { Label1_Click(); }));
+    connectHandler(Label1, &ClickLabel::clicked, this, &Form2::Label1_Click);
 }
 
 void Form2::Form_Load()
