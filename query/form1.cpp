@@ -61,7 +61,7 @@ void Form1::Form_Load()
     Q_EMIT supportWindowRequested();
     const QString listFile = QDir(programFolder()).filePath(kTitleListFile);
     ensureFileExists(listFile);
-    fillTitleList();
+    fillTitleList(listFile);
     // An empty list has no first title; the box then keeps its design text.
     const QString newest = firstLine(LoadTextFile(kTitleListFile));
     if (!newest.isEmpty())
@@ -85,9 +85,8 @@ void Form1::compareVersions()
                                  endpointAddress(Endpoint::PersonalPage)));
 }
 
-void Form1::fillTitleList()
+void Form1::fillTitleList(const QString &listFile)
 {
-    const QString listFile = QDir(programFolder()).filePath(kTitleListFile);
     Combo1->addItems(titlesOfFile(LoadTextFile(listFile)).mid(0, kTitleListLimit));
 }
 

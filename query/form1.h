@@ -47,7 +47,7 @@ private:
     void setTabOrder();
     void wireHandlers();
     void compareVersions();
-    void fillTitleList();
+    void fillTitleList(const QString &listFile);
     void CycleColor(QLabel *target, int first, int second, int third, int fourth);
 
     QLabel *Label1 = nullptr;
