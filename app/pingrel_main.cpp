@@ -1,3 +1,4 @@
+#include "code_page_check.h"
 #include "form4.h"
 #include "handler_guard.h"
 #include "look.h"
@@ -8,6 +9,8 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pingrel"));
+    if (!ansiCodePageReady())
+        return 1;
     installFontSubstitutions();
     Form4 form;
     // The window refuses every close request, so only its slide-out ends the program.

@@ -1,3 +1,4 @@
+#include "code_page_check.h"
 #include "launcher.h"
 #include "look.h"
 #include "program_identity.h"
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
+    if (!ansiCodePageReady())
+        return 1;
     installFontSubstitutions();
     // There is no command interpreter to run the purge batch here; the embedded browser's own
     // cache is what it would have cleared.

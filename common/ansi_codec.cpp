@@ -3,18 +3,134 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <bitset>
+#include <optional>
+
 namespace {
-constexpr auto kAnsiCodePage = "GBK";
+
+constexpr char32_t kFirstNonAscii = 0x80;
+constexpr char32_t kBmpEnd = 0x10000;
+using BmpSet = std::bitset<kBmpEnd>;
+
+QByteArray realCodePageName()
+{
+#ifdef Q_OS_WIN
+    return QByteArrayLiteral("Locale"); // Qt's name for the system's ANSI code page
+#else
+    return QByteArrayLiteral("GBK");
+#endif
 }
+
+struct CodePage {
+    QByteArray name = realCodePageName();
+    // Learnt from the converter on first use: the characters it leaves out without a trace.
+    std::optional<BmpSet> dropped;
+};
+
+CodePage &codePage()
+{
+    static CodePage page;
+    return page;
+}
+
+QStringEncoder makeEncoder()
+{
+    return QStringEncoder(codePage().name.constData());
+}
+
+// The converter silently leaves out characters it cannot hold that Unicode calls ignorable
+// (soft hyphen, zero-width space and the like) instead of writing '?'. Each character goes
+// in followed by a line feed, which no ANSI code page uses inside a character, so two line
+// feeds in a row mark one that was left out.
+BmpSet learnDroppedCharacters()
+{
+    QString probe;
+    probe.reserve(2 * kBmpEnd);
+    for (char32_t c = kFirstNonAscii; c < kBmpEnd; ++c) {
+        if (!QChar::isSurrogate(c)) {
+            probe.append(QChar(c));
+            probe.append(QChar(u'\n'));
+        }
+    }
+    QStringEncoder encoder = makeEncoder();
+    const QByteArray bytes = encoder.encode(probe);
+    BmpSet dropped;
+    char32_t character = kFirstNonAscii;
+    qsizetype start = 0;
+    for (qsizetype end = bytes.indexOf('\n'); end >= 0; end = bytes.indexOf('\n', start)) {
+        if (end == start)
+            dropped.set(character);
+        start = end + 1;
+        for (++character; QChar::isSurrogate(character); ++character) {
+        }
+    }
+    return dropped;
+}
+
+const BmpSet &droppedCharacters()
+{
+    std::optional<BmpSet> &dropped = codePage().dropped;
+    if (!dropped)
+        dropped = learnDroppedCharacters();
+    return *dropped;
+}
+
+bool encodesToNothing(QStringView text)
+{
+    QStringEncoder encoder = makeEncoder();
+    return QByteArray(encoder.encode(text)).isEmpty();
+}
+
+// The text with every character the converter would drop replaced by '?'; the text itself,
+// without a copy, when there is none, as nearly always.
+QString withDroppedCharactersMarked(const QString &text)
+{
+    const BmpSet &dropped = droppedCharacters();
+    const auto mustMark = [&](QChar c) { return c.isSurrogate() || dropped.test(c.unicode()); };
+    if (std::none_of(text.begin(), text.end(), mustMark))
+        return text;
+    QString marked;
+    marked.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair && !encodesToNothing(QStringView(text).sliced(i, 2)))
+            marked.append(QStringView(text).sliced(i, 2));
+        else
+            marked.append(mustMark(c) ? QChar(u'?') : c);
+        i += pair ? 1 : 0;
+    }
+    return marked;
+}
+
+} // namespace
 
 QByteArray toAnsi(const QString &text)
 {
-    QStringEncoder encoder(kAnsiCodePage);
-    return encoder.encode(text);
+    QStringEncoder encoder = makeEncoder();
+    return encoder.encode(withDroppedCharactersMarked(text));
 }
 
 QString fromAnsi(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kAnsiCodePage);
-    return decoder.decode(bytes);
+    QStringDecoder decoder(codePage().name.constData());
+    QString text = decoder.decode(bytes);
+    // A lead byte at the very end waits in the decoder for its partner; an ASCII byte after it
+    // makes the decoder give it up as a replacement character.
+    text += QStringView(QString(decoder.decode(QByteArrayView("\n", 1)))).chopped(1);
+    return text;
+}
+
+bool ansiCodePageAvailable()
+{
+    return makeEncoder().isValid() && QStringDecoder(codePage().name.constData()).isValid();
+}
+
+QByteArray replaceAnsiCodePage(const QByteArray &name)
+{
+    CodePage &page = codePage();
+    page.dropped.reset();
+    return std::exchange(page.name, name.isEmpty() ? realCodePageName() : name);
 }

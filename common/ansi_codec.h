@@ -3,8 +3,19 @@
 #include <QByteArray>
 #include <QString>
 
-// The ANSI code page of the systems the programs were made for: GBK (code page 936).
-// Every file the programs write, and every title they put on the wire, passes through here.
-// A character GBK cannot hold becomes '?'.
+// The ANSI code page of the systems the programs were made for: GBK (code page 936); on
+// Windows the system's own ANSI code page. Every file the programs write, and every title
+// they put on the wire, passes through here.
+
+// A character the code page cannot hold becomes one '?', wherever it stands.
 QByteArray toAnsi(const QString &text);
+// A character cut short at the end of the bytes becomes a replacement character.
 QString fromAnsi(const QByteArray &bytes);
+
+// Whether this Qt can convert the code page at all; without it every file would be written
+// empty.
+bool ansiCodePageAvailable();
+
+// Test seam: the code page by Qt's name for it. Returns the name it replaced; an empty name
+// restores the real code page.
+QByteArray replaceAnsiCodePage(const QByteArray &name);

@@ -16,5 +16,9 @@ QByteArray rawQueryValue(const QUrl &url, const QByteArray &key)
 QString decodeGbkValue(const QByteArray &rawValue)
 {
     QStringDecoder fromGbk("GBK");
-    return fromGbk(QByteArray::fromPercentEncoding(rawValue));
+    QString value = fromGbk(QByteArray::fromPercentEncoding(rawValue));
+    // A lead byte at the very end would wait in the decoder for ever; an ASCII byte after it
+    // turns it into a replacement character, so a cut-off title is not taken for a shorter one.
+    value += QStringView(QString(fromGbk(QByteArrayView("\n", 1)))).chopped(1);
+    return value;
 }

@@ -104,11 +104,13 @@ TEST_F(ReferenceSiteTest, TitlesArriveAsGbkAndAreDecodedExactly)
     const QString title = QStringLiteral("校花 & 高手+#100%");
     search(title);
     fetch("/searchname.aspx?x=1&wd=a+b&y=2");
-    ASSERT_EQ(searched.count(), 2);
+    fetch("/searchname.aspx?wd=A%D9"); // cut off after a lead byte
+    ASSERT_EQ(searched.count(), 3);
     EXPECT_EQ(searched.at(0).at(0).toString(), title);
     EXPECT_EQ("/searchname.aspx?wd=" + searched.at(0).at(1).toByteArray(), searchPath(title));
     EXPECT_EQ(site->searchRequestCount(title), 1);
     EXPECT_EQ(searched.at(1).at(0).toString(), QStringLiteral("a+b"));
+    EXPECT_EQ(searched.at(2).at(0).toString(), QStringLiteral("A\uFFFD"));
 }
 
 TEST_F(ReferenceSiteTest, EachNovelFaultDamagesOnlyThatNovelsSearchTheWayItSays)

@@ -1,0 +1,13 @@
+#include "code_page_check.h"
+
+#include "ansi_codec.h"
+#include "msgbox.h"
+
+bool ansiCodePageReady()
+{
+    if (ansiCodePageAvailable())
+        return true;
+    MsgBox(QStringLiteral("本机的Qt缺少GBK(代码页936)字符集转换器，无法读写Ravoskel的文件。"
+                          "请安装带ICU支持的Qt后再运行。"));
+    return false;
+}
