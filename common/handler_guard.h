@@ -5,8 +5,9 @@
 #include <functional>
 
 // Every event handler runs inside this guard: a RuntimeError is shown in a message box and
-// ends the program with a non-zero exit code. Nothing else catches it, and no exception
-// crosses Qt's event loop.
+// ends the program with a non-zero exit code. While the box is up no other work of the
+// program runs, and only one box is ever shown. Nothing else catches the error, and no
+// exception crosses Qt's event loop.
 void runGuarded(const std::function<void()> &handler);
 
 // Wraps a handler so that it runs inside the guard when called.
