@@ -44,22 +44,24 @@ const std::array<AuthorPage, 8> kPages{{
 
 // Deliberately one line with nothing between the elements, so a browser's innerText of the
 // whole document is exactly: heading, version, note, one a line.
-QByteArray versionPage(const QString &versionText)
+QByteArray versionPageHtml(const VersionPage &page)
 {
+    const QString script =
+        page.script.isEmpty() ? QString() : QStringLiteral("<script>%1</script>").arg(page.script);
     return QStringLiteral("<!DOCTYPE html><html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
-                          "<title>Ravoskel 版本信息</title></head><body>"
-                          "<div>Ravoskel 版本信息</div><div>%1</div>"
+                          "<title>Ravoskel 版本信息</title>%1</head><body>"
+                          "<div>Ravoskel 版本信息</div><div>%2</div>"
                           "<div>新版本请到下载页获取</div></body></html>")
-        .arg(versionText.toHtmlEscaped())
+        .arg(script, page.versionText.toHtmlEscaped())
         .toUtf8();
 }
 
 } // namespace
 
-std::optional<QByteArray> authorPage(const QString &path, const QString &versionText)
+std::optional<QByteArray> authorPage(const QString &path, const VersionPage &versionPage)
 {
     if (path == u"/version.html")
-        return versionPage(versionText);
+        return versionPageHtml(versionPage);
     for (const AuthorPage &page : kPages) {
         if (path == QStringView(page.path)) {
             return smallPage(

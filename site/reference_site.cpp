@@ -20,7 +20,7 @@ const QString kControlPrefix = QStringLiteral("/control/");
 ReferenceSite::ReferenceSite(QObject *parent)
     : QObject(parent)
     , m_catalog(NovelCatalog::withDefaultNovels())
-    , m_versionText(QStringLiteral("Ravoskelv1.3.6"))
+    , m_versionPage{QStringLiteral("Ravoskelv1.3.6"), QString()}
     , m_server(std::make_unique<SiteServer>(
           [this](const QHttpServerRequest &request) { return answer(request); }))
 {
@@ -69,7 +69,12 @@ void ReferenceSite::setPublishInterval(const QString &title, int milliseconds)
 
 void ReferenceSite::setVersionText(const QString &text)
 {
-    m_versionText = text;
+    m_versionPage.versionText = text;
+}
+
+void ReferenceSite::setVersionPageScript(const QString &script)
+{
+    m_versionPage.script = script;
 }
 
 void ReferenceSite::setFault(FaultMode mode)
@@ -85,6 +90,11 @@ void ReferenceSite::setFault(const QString &title, FaultMode mode)
 void ReferenceSite::setFaultCycle(const QList<FaultMode> &modes)
 {
     m_faults.setCycle(modes);
+}
+
+void ReferenceSite::delayNextSearch(const QString &title, int milliseconds)
+{
+    m_nextSearchDelays.insert(title, milliseconds);
 }
 
 void ReferenceSite::setControlPagesEnabled(bool enabled)
@@ -108,7 +118,7 @@ SiteReply ReferenceSite::answer(const QHttpServerRequest &request)
         return answerSearch(url);
     if (m_faults.siteIsDown())
         return outageReply(m_faults.siteWide());
-    if (const auto page = authorPage(path, m_versionText))
+    if (const auto page = authorPage(path, m_versionPage))
         return htmlReply(*page);
     return notFoundReply();
 }
@@ -119,5 +129,7 @@ SiteReply ReferenceSite::answerSearch(const QUrl &url)
     const QString title = decodeGbkValue(rawTitle);
     ++m_searchCounts[title];
     emit searchRequested(title, rawTitle);
-    return searchReply(m_faults.takeForSearch(title), resultPageLines(m_catalog, title));
+    SiteReply reply = searchReply(m_faults.takeForSearch(title), resultPageLines(m_catalog, title));
+    reply.delay = std::chrono::milliseconds(m_nextSearchDelays.take(title));
+    return reply;
 }

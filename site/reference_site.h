@@ -1,5 +1,6 @@
 #pragma once
 
+#include "author_pages.h"
 #include "fault_mode.h"
 #include "fault_plan.h"
 #include "novel_catalog.h"
@@ -43,6 +44,9 @@ public:
     void setPublishInterval(const QString &title, int milliseconds);
 
     void setVersionText(const QString &text);
+    // A script the version page runs once loaded, to try the programs against a page whose
+    // own scripts get in their way.
+    void setVersionPageScript(const QString &script);
 
     // A novel's own fault beats the cycle, which beats the site-wide fault. A site-wide
     // Refuse or Stall also takes down the author's pages.
@@ -50,6 +54,8 @@ public:
     void setFault(const QString &title, FaultMode mode);
     // Successive searches take these modes in turn, wrapping round; empty ends the cycle.
     void setFaultCycle(const QList<FaultMode> &modes);
+    // The next search of the title is answered only after so long: a site slow on one request.
+    void delayNextSearch(const QString &title, int milliseconds);
 
     // The demo program's /control/publish and /control/fault pages; off by default.
     void setControlPagesEnabled(bool enabled);
@@ -67,10 +73,12 @@ private:
     SiteReply answerControl(const QString &path, const QUrl &url);
     SiteReply answerPublishControl(const QUrl &url);
     SiteReply answerFaultControl(const QUrl &url);
+    SiteReply answerDelayControl(const QUrl &url);
 
     NovelCatalog m_catalog;
     FaultPlan m_faults;
-    QString m_versionText;
+    QHash<QString, int> m_nextSearchDelays;
+    VersionPage m_versionPage;
     QHash<QString, int> m_searchCounts;
     QHash<QString, QTimer *> m_publishTimers;
     bool m_controlPagesEnabled = false;

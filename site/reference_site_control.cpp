@@ -14,6 +14,8 @@ SiteReply ReferenceSite::answerControl(const QString &path, const QUrl &url)
         return answerPublishControl(url);
     if (path == u"/control/fault")
         return answerFaultControl(url);
+    if (path == u"/control/delay")
+        return answerDelayControl(url);
     return notFoundReply();
 }
 
@@ -25,6 +27,19 @@ SiteReply ReferenceSite::answerPublishControl(const QUrl &url)
                          SiteReply::Status::BadRequest);
     publishChapter(title);
     return textReply(chapterLine(title));
+}
+
+SiteReply ReferenceSite::answerDelayControl(const QUrl &url)
+{
+    const QString title = decodeGbkValue(rawQueryValue(url, "wd"));
+    bool isNumber = false;
+    const int milliseconds = QString::fromLatin1(rawQueryValue(url, "ms")).toInt(&isNumber);
+    if (title.isEmpty() || !isNumber || milliseconds < 0)
+        return textReply(QStringLiteral("用法：/control/delay?ms=<毫秒>&wd=<GBK 编码的书名>"),
+                         SiteReply::Status::BadRequest);
+    delayNextSearch(title, milliseconds);
+    return textReply(
+        QStringLiteral("next search of %1 answers after %2 ms").arg(title).arg(milliseconds));
 }
 
 SiteReply ReferenceSite::answerFaultControl(const QUrl &url)

@@ -4,6 +4,8 @@
 #include <QHttpServerResponder>
 #include <QString>
 
+#include <chrono>
+
 // What the site does with one request: usually a complete answer, but the fault modes also
 // need answers cut short, connections dropped and requests left hanging.
 struct SiteReply {
@@ -14,6 +16,7 @@ struct SiteReply {
     Status status = Status::Ok;
     QByteArray contentType = QByteArrayLiteral("text/html; charset=utf-8");
     QByteArray body;
+    std::chrono::milliseconds delay{0}; // before an answer is sent
 };
 
 SiteReply htmlReply(const QByteArray &body, SiteReply::Status status = SiteReply::Status::Ok);

@@ -1,6 +1,9 @@
 #include "site_server.h"
 
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -39,7 +42,20 @@ void SiteServer::deliver(const SiteReply &reply, const QHttpServerRequest &reque
     // when the site is destroyed.
     if (reply.delivery == SiteReply::Delivery::Stalled)
         return;
-    QHttpServerResponder responder = makeResponder(request, socket);
+    if (reply.delay.count() == 0) {
+        QHttpServerResponder responder = makeResponder(request, socket);
+        send(reply, responder, socket);
+        return;
+    }
+    // The responder must be made while the request is at hand; the socket, when it goes,
+    // takes the pending answer with it.
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    QTimer::singleShot(reply.delay, socket,
+                       [reply, responder, socket] { send(reply, *responder, socket); });
+}
+
+void SiteServer::send(const SiteReply &reply, QHttpServerResponder &responder, QTcpSocket *socket)
+{
     if (reply.delivery == SiteReply::Delivery::Truncated) {
         sendTruncated(reply, responder);
         socket->disconnectFromHost();

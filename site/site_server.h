@@ -23,6 +23,7 @@ protected:
 private:
     static void deliver(const SiteReply &reply, const QHttpServerRequest &request,
                         QTcpSocket *socket);
+    static void send(const SiteReply &reply, QHttpServerResponder &responder, QTcpSocket *socket);
     static void sendComplete(const SiteReply &reply, QHttpServerResponder &responder);
     static void sendTruncated(const SiteReply &reply, QHttpServerResponder &responder);
 
