@@ -83,6 +83,10 @@ QUrl Browser::currentAddress() const
 
 void Browser::collectElementTexts(const std::function<void(const QStringList &texts)> &done)
 {
-    m_page->runJavaScript(kElementTextsScript,
-                          [done](const QVariant &result) { done(result.toStringList()); });
+    // A script that failed, or a page that went away before it answered, gives no list at all:
+    // that is no page without elements.
+    m_page->runJavaScript(kElementTextsScript, [done](const QVariant &result) {
+        if (result.typeId() == QMetaType::QVariantList)
+            done(result.toStringList());
+    });
 }

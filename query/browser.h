@@ -33,7 +33,8 @@ public:
     BrowserPage *page() const { return m_page; }
 
     // The innerText of every element of the top-level document, in document order, with
-    // line breaks as CR LF. The answer comes later, on the window's thread.
+    // line breaks as CR LF. The answer comes later, on the window's thread, and only when the
+    // texts could be read.
     void collectElementTexts(const std::function<void(const QStringList &texts)> &done);
 
 Q_SIGNALS:

@@ -74,34 +74,47 @@ void Form1::Form_Load()
 
 void Form1::compareVersions()
 {
-    const std::optional<VersionTexts> texts = readVersionTexts();
-    if (!texts)
+    // The newest version is shown whether or not this build's own text can be read.
+    const std::optional<QString> newest = newestVersionText();
+    if (!newest)
         return;
-    Text1->setText(texts->own);
-    Text2->setText(texts->newest);
-    Label8->setText(texts->newest);
-    if (announcesNewVersion({Text1->text(), Text2->text()}))
+    Text2->setText(*newest);
+    Label8->setText(*newest);
+    const std::optional<QString> own = ownVersionText();
+    if (!own)
+        return;
+    Text1->setText(*own);
+    if (announcesNewVersion(Text1->text(), Text2->text()))
         MsgBox(newVersionMessage(endpointAddress(Endpoint::BlogPage),
                                  endpointAddress(Endpoint::PersonalPage)));
 }
 
 void Form1::fillTitleList(const QString &listFile)
 {
-    Combo1->addItems(titlesOfFile(LoadTextFile(listFile)).mid(0, kTitleListLimit));
+    const QStringList titles = titlesOfFile(LoadTextFile(listFile));
+    Combo1->addItems(titles.first(std::min(titles.size(), qsizetype(kTitleListLimit))));
+    m_titlesBeyondList = titles.mid(kTitleListLimit);
+}
+
+QStringList Form1::rememberedTitles() const
+{
+    QStringList titles;
+    titles.reserve(Combo1->count() + m_titlesBeyondList.size());
+    for (int i = 0; i < Combo1->count(); ++i)
+        titles.append(Combo1->itemText(i));
+    return titles + m_titlesBeyondList;
 }
 
 void Form1::Combo1_LostFocus()
 {
-    QStringList titles;
-    titles.reserve(Combo1->count());
-    for (int i = 0; i < Combo1->count(); ++i)
-        titles.append(Combo1->itemText(i));
     const QString title = Combo1->currentText();
-    const std::optional<QStringList> added = withTitleAdded(titles, title);
+    const std::optional<QStringList> added = withTitleAdded(rememberedTitles(), title);
     if (!added)
         return;
-    if (Combo1->count() >= kTitleListLimit)
+    if (Combo1->count() >= kTitleListLimit) {
+        m_titlesBeyondList.prepend(Combo1->itemText(Combo1->count() - 1));
         Combo1->removeItem(Combo1->count() - 1);
+    }
     Combo1->insertItem(0, title);
     Combo1->setEditText(title);
     writeLines(kTitleListFile, *added);

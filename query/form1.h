@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class Browser;
@@ -48,6 +49,7 @@ private:
     void wireHandlers();
     void compareVersions();
     void fillTitleList(const QString &listFile);
+    QStringList rememberedTitles() const;
     void CycleColor(QLabel *target, int first, int second, int third, int fourth);
 
     QLabel *Label1 = nullptr;
@@ -72,4 +74,7 @@ private:
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
     QLineEdit *Text4 = nullptr;
+
+    // Titles of the list file past what the drop-down can hold; every add writes them back.
+    QStringList m_titlesBeyondList;
 };

@@ -31,8 +31,8 @@ QString windowCaption()
 ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &twips,
                           const QString &text, const QString &toolTip = QString())
 {
-    auto *label = makeControl<ClickLabel>(container, name, twips.x(), twips.y(), twips.width(),
-                                          twips.height(), text);
+    auto *label = makePlainLabel<ClickLabel>(container, name, twips.x(), twips.y(), twips.width(),
+                                             twips.height(), text);
     makeLink(label, toolTip);
     return label;
 }
@@ -54,11 +54,13 @@ Form1::Form1(QWidget *parent)
 
 void Form1::buildControls()
 {
-    Label1 = makeControl<QLabel>(this, QStringLiteral("Label1"), 360, 240, 1335, 255,
-                                 QStringLiteral("电子书名字:"));
+    Label1 = makePlainLabel<QLabel>(this, QStringLiteral("Label1"), 360, 240, 1335, 255,
+                                    QStringLiteral("电子书名字:"));
     Label1->setFont(songtiFont(10.5));
     Combo1 = makeControl<QComboBox>(this, QStringLiteral("Combo1"), 1560, 160, 1935, 330);
     Combo1->setEditable(true);
+    // What the user types is what is remembered and queried: no completing it from the list.
+    Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setFont(songtiFont(10.5));
     Combo1->setEditText(QStringLiteral("作者QQ:731508264"));
@@ -72,8 +74,8 @@ void Form1::buildControls()
                            QStringLiteral("淘宝购物品牌商品折上打折！只有你想不到，没有你淘不到"),
                            QStringLiteral("点击马上抢购限时折上打折后的商品"));
     setTextColor(Label4, kRed);
-    Label2 = makeControl<QLabel>(this, QStringLiteral("Label2"), 6480, 1560, 2535, 1575,
-                                 QStringLiteral("Label2"));
+    Label2 = makePlainLabel<QLabel>(this, QStringLiteral("Label2"), 6480, 1560, 2535, 1575,
+                                    QStringLiteral("Label2"));
     Frame1 = makeControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 600, 12135, 6735,
                                     QStringLiteral("最新更新信息"));
     WebBrowser1 = new Browser(QStringLiteral("WebBrowser1"), Frame1, 120, 240, 11895, 6375);
@@ -87,7 +89,7 @@ void Form1::buildLinkPanel()
 {
     Picture1 = makeControl<QWidget>(this, QStringLiteral("Picture1"), 240, 840, 11630, 1455);
     Picture1->setAutoFillBackground(true);
-    Label3 = makeControl<QLabel>(
+    Label3 = makePlainLabel<QLabel>(
         Picture1, QStringLiteral("Label3"), 360, 240, 10815, 615,
         QStringLiteral(
             "此工具仅为方便，目前搜索信息大部分网站小说为免费，当然其中也有收费小说，大家选"
@@ -95,7 +97,6 @@ void Form1::buildLinkPanel()
             "。Ravoskel更新情况：[v1.1增加保存记录和量小化][v1.2增加删除记录][v1.3增加自"
             "动检测更新功能]"));
     Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5 = makeLinkLabel(Picture1, QStringLiteral("Label5"), {3960, 660, 1695, 255},
                            QStringLiteral("下载软件最新版本:"));
     setTextColor(Label5, kRed);

@@ -21,8 +21,8 @@ Form2::Form2(QWidget *parent)
     setFont(songtiFont(9));
     setFixedSize(twipsRect(0, 0, 3705, 2160).size());
     WebBrowser1 = new Browser(QStringLiteral("WebBrowser1"), this, 480, 240, 2775, 1335);
-    Label1 = makeControl<ClickLabel>(this, QStringLiteral("Label1"), 120, 1800, 3375, 375,
-                                     QStringLiteral("关注作者可获得以后更新更多功能"));
+    Label1 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label1"), 120, 1800, 3375, 375,
+                                        QStringLiteral("关注作者可获得以后更新更多功能"));
     Label1->setFont(songtiFont(10.5, true));
     Label1->setAutoFillBackground(true);
     setTextColor(Label1, QColor(255, 0, 0));

@@ -14,11 +14,7 @@ std::optional<QStringList> withTitleAdded(const QStringList &titles, const QStri
 {
     if (title.isEmpty() || titles.contains(title, Qt::CaseSensitive))
         return std::nullopt;
-    QStringList added = titles;
-    added.prepend(title);
-    if (added.size() > kTitleListLimit)
-        added.removeLast();
-    return added;
+    return QStringList{title} + titles;
 }
 
 QStringList withoutTitle(const QStringList &lines, const QString &title)

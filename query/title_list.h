@@ -8,7 +8,8 @@
 // The remembered titles, newest first, one per line of this file.
 inline const QString kTitleListFile = QStringLiteral("QQ731508264.vemo");
 
-// Entry positions of the title box are 16-bit, so the list holds no more than this.
+// Entry positions of the title box are 16-bit, so its drop-down holds no more than this. The
+// file keeps every title all the same.
 constexpr int kTitleListLimit = 32767;
 
 // The titles a list file's text holds: its lines, without the empty piece after the last
@@ -16,7 +17,7 @@ constexpr int kTitleListLimit = 32767;
 QStringList titlesOfFile(const QString &fileText);
 
 // The list with the title added as its first entry, or nothing when the title is empty or
-// already there (exact, case-sensitive match). A full list lets its oldest title go.
+// already there (exact, case-sensitive match).
 std::optional<QStringList> withTitleAdded(const QStringList &titles, const QString &title);
 
 // The lines without every line that equals the title exactly; an empty title drops nothing.

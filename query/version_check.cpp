@@ -19,18 +19,19 @@ std::optional<QString> lineOfFile(const QString &fileName, int index)
 
 } // namespace
 
-std::optional<VersionTexts> readVersionTexts()
+std::optional<QString> ownVersionText()
 {
-    const std::optional<QString> own = lineOfFile(kShippedVersionFile, 1);
-    const std::optional<QString> newest = lineOfFile(kSavedVersionFile, 2);
-    if (!own || !newest)
-        return std::nullopt;
-    return VersionTexts{*own, *newest};
+    return lineOfFile(kShippedVersionFile, 1);
 }
 
-bool announcesNewVersion(const VersionTexts &texts)
+std::optional<QString> newestVersionText()
 {
-    return texts.own.toLower() != texts.newest.toLower();
+    return lineOfFile(kSavedVersionFile, 2);
+}
+
+bool announcesNewVersion(const QString &own, const QString &newest)
+{
+    return own.toLower() != newest.toLower();
 }
 
 QString savedVersionText(const QStringList &elementTexts)

@@ -10,16 +10,12 @@
 inline const QString kShippedVersionFile = QStringLiteral("version1.ini");
 inline const QString kSavedVersionFile = QStringLiteral("version.ini");
 
-struct VersionTexts {
-    QString own;
-    QString newest;
-};
-
-// The two texts, or nothing when a file is missing or too short to hold its line.
-std::optional<VersionTexts> readVersionTexts();
+// Each text, or nothing when its file is missing or too short to hold its line.
+std::optional<QString> ownVersionText();
+std::optional<QString> newestVersionText();
 
 // Any difference but letter case counts as a newer version.
-bool announcesNewVersion(const VersionTexts &texts);
+bool announcesNewVersion(const QString &own, const QString &newest);
 
 // What "version.ini" holds for a page: an empty first line, then each element's text on
 // lines of its own.
