@@ -19,9 +19,9 @@ Control *makeControl(QWidget *container, const QString &name, int left, int top,
     return control;
 }
 
-// A label that shows its text as it stands, from its top left corner: chapter lines are page
-// markup taken raw, never rendered, and a line running under a neighbouring caption stays
-// hidden behind it.
+// A label as the windows' labels always were: its text drawn from the top left corner of its
+// box, and shown as it stands, never read as markup. Chapter lines and version texts are page
+// text taken raw, and a line running under a neighbouring caption stays hidden behind it.
 template <typename Label>
 Label *makePlainLabel(QWidget *container, const QString &name, int left, int top, int width,
                       int height, const QString &text)

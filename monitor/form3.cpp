@@ -10,6 +10,7 @@
 #include "monitor_files.h"
 #include "monitor_settings.h"
 #include "msgbox.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -47,8 +48,9 @@ void Form3::Form_Load()
 
 void Form3::placeAtTopRightCorner()
 {
-    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
-    move(screenWidth - frameGeometry().width(), 0);
+    // The primary screen need not start at (0, 0): it may lie right of another one.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    placeFrameTopRightAt(this, QPoint(screen.x() + screen.width(), screen.y()));
 }
 
 void Form3::Command3_Click()
@@ -73,6 +75,12 @@ void Form3::Label5_Click()
 void Form3::Label6_Click()
 {
     openAddressInBrowser(endpointAddress(Endpoint::MicroblogPage));
+}
+
+Form3::~Form3()
+{
+    // A fetch still in flight goes before the network it runs on: its abort reports to it.
+    switchEverythingOff();
 }
 
 void Form3::closeEvent(QCloseEvent *event)

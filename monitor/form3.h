@@ -26,6 +26,7 @@ class Form3 : public QWidget {
 public:
     // Builds the controls only; Form_Load does what opening the window does.
     explicit Form3(QWidget *parent = nullptr);
+    ~Form3() override;
 
 public Q_SLOTS:
     void Form_Load();
@@ -70,6 +71,7 @@ private:
     void switchServerFetchOff();
     void switchEverythingOff();
     void returnToIdle();
+    bool chapterLinesDiffer() const;
     void stopMonitoringAfterAlert();
     void popUpAlert();
     void playAlertSound();

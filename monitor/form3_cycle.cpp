@@ -49,9 +49,20 @@ void Form3::Command2_Click()
     returnToIdle();
 }
 
+bool Form3::chapterLinesDiffer() const
+{
+    // A start without a remembered page fetches the baseline first; until it is in, the
+    // current chapter may still show the line of the novel watched before, and comparing the
+    // new novel's server line with it would raise a false alert.
+    const bool baselinePending = Timer1->isActive() || m_currentChapterDownload;
+    if (Timer2->isActive() && baselinePending)
+        return false;
+    return chapterChanged(Label2->text(), Label5->text());
+}
+
 void Form3::Timer3_Timer()
 {
-    if (!chapterChanged(Label2->text(), Label5->text()))
+    if (!chapterLinesDiffer())
         return;
     popUpAlert();
     stopMonitoringAfterAlert();
@@ -59,7 +70,7 @@ void Form3::Timer3_Timer()
 
 void Form3::Timer4_Timer()
 {
-    if (!chapterChanged(Label2->text(), Label5->text()))
+    if (!chapterLinesDiffer())
         return;
     playAlertSound();
     stopMonitoringAfterAlert();

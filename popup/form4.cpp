@@ -11,6 +11,7 @@
 #include "proportional_layout.h"
 #include "temp_folder.h"
 #include "twips.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -124,7 +125,7 @@ void Form4::Form_Load()
 void Form4::placeBelowScreenCorner()
 {
     const QRect screen = screenRect();
-    move(screen.width() - frameGeometry().width(), screen.height());
+    placeFrameTopRightAt(this, QPoint(screen.x() + screen.width(), screen.y() + screen.height()));
 }
 
 void Form4::Form_Resize()
@@ -152,25 +153,18 @@ void Form4::Timer1_Timer()
 {
     const QRect screen = screenRect();
     const QRect outer = frameGeometry();
-    const auto top = static_cast<float>(pixelsToTwips(outer.top()));
+    const auto top = static_cast<float>(pixelsToTwips(outer.top() - screen.top()));
     const SlideStep step =
         slideStep(m_slideState, top, static_cast<float>(pixelsToTwips(screen.height())),
-                  static_cast<float>(pixelsToTwips(outer.height())));
+                  static_cast<float>(pixelsToTwips(outer.height())), m_lastSinkingTop);
+    if (m_slideState == SlideState::SlidingOut)
+        m_lastSinkingTop = top;
     if (step.finished) {
         Timer1->stop();
         Q_EMIT slidOut();
     } else if (step.top != top) {
-        move(nextLeft(screen, outer), twipsToPixels(step.top));
+        move(outer.left(), screen.top() + twipsToPixels(step.top));
     }
-}
-
-int Form4::nextLeft(const QRect &screen, const QRect &outer) const
-{
-    // A window manager adds its frame only once the window is on screen, so the load could
-    // only place the client area at the corner; while rising, the whole frame is held there.
-    if (m_slideState == SlideState::SlidingIn)
-        return screen.width() - outer.width();
-    return outer.left();
 }
 
 void Form4::closeEvent(QCloseEvent *event)

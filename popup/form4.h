@@ -6,6 +6,8 @@
 #include <QObjectList>
 #include <QWidget>
 
+#include <optional>
+
 class ClickLabel;
 class QLabel;
 class QTimer;
@@ -44,7 +46,6 @@ private:
     // The form's controls in their design order, which resizing walks.
     QObjectList controls() const;
     void placeBelowScreenCorner();
-    int nextLeft(const QRect &screen, const QRect &outer) const;
 
     QTimer *Timer1 = nullptr;
     ClickLabel *Label3 = nullptr;
@@ -52,5 +53,6 @@ private:
     ClickLabel *Label2 = nullptr;
 
     SlideState m_slideState = SlideState::Loading;
+    std::optional<float> m_lastSinkingTop;
     ResizeReference m_resizeReference;
 };

@@ -1,5 +1,7 @@
 #include "slide.h"
 
+#include <cmath>
+
 namespace {
 
 SlideStep rise(float top, float screenHeight, float windowHeight)
@@ -7,25 +9,31 @@ SlideStep rise(float top, float screenHeight, float windowHeight)
     // The window stops as soon as its top is no lower than where it would sit flush with the
     // screen's bottom, so a height that is no multiple of the step leaves a small gap below.
     const float restingTop = screenHeight - windowHeight;
-    return {top > restingTop ? top - kSlideStepTwips : top, false};
+    if (top <= restingTop)
+        return {top, false};
+    // Each step lands on the steps down from the screen's bottom, so the window comes to
+    // rest at the same place even when a window manager did not let it start there.
+    const float stepsUp = std::floor((screenHeight - top) / kSlideStepTwips) + 1;
+    return {screenHeight - stepsUp * kSlideStepTwips, false};
 }
 
-SlideStep sink(float top, float screenHeight)
+SlideStep sink(float top, float screenHeight, std::optional<float> lastSinkingTop)
 {
-    if (top < screenHeight)
-        return {top + kSlideStepTwips, false};
-    return {top, true};
+    if (top >= screenHeight || (lastSinkingTop && top <= *lastSinkingTop))
+        return {top, true};
+    return {top + kSlideStepTwips, false};
 }
 
 } // namespace
 
-SlideStep slideStep(SlideState state, float top, float screenHeight, float windowHeight)
+SlideStep slideStep(SlideState state, float top, float screenHeight, float windowHeight,
+                    std::optional<float> lastSinkingTop)
 {
     switch (state) {
     case SlideState::SlidingIn:
         return rise(top, screenHeight, windowHeight);
     case SlideState::SlidingOut:
-        return sink(top, screenHeight);
+        return sink(top, screenHeight, lastSinkingTop);
     case SlideState::Loading:
         break;
     }
