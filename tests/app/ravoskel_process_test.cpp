@@ -1,11 +1,14 @@
 #include "reference_site.h"
 #include "settings_store.h"
+#include "temp_folder.h"
 #include "test_environment.h"
+#include "twips.h"
 #include "x11_window.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 
 namespace {
 
@@ -13,27 +16,65 @@ constexpr int kPatienceMs = 60000;
 const QString kQueryCaption = QStringLiteral("^Ravoskelv1\\.3\\.6---");
 const QString kSupportCaption = QStringLiteral("^支持作者并关注以后更新$");
 
+// The real main program, in a program folder of its own, its search site on loopback.
 class RavoskelProcess : public FreshFolders {
 protected:
+    RavoskelProcess()
+    {
+        EXPECT_NE(site.listen(), 0);
+        writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SearchSite"), site.baseAddress());
+    }
     ~RavoskelProcess() override
     {
         ravoskel.kill();
         ravoskel.waitForFinished();
     }
+    void start()
+    {
+        for (const QString &name : {QStringLiteral("Ravoskelv1.3.6"),
+                                    QStringLiteral("version1.ini"), QStringLiteral("version.ini")})
+            ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(name), workingFile(name)));
+        ravoskel.setWorkingDirectory(workingFolder());
+        ravoskel.start(workingFile(QStringLiteral("Ravoskelv1.3.6")), {});
+    }
+
+    ReferenceSite site;
     QProcess ravoskel;
 };
 
+TEST_F(RavoskelProcess, AFailingHandlerShowsOneBoxWithNothingRunningBehindItThenEndsTheProgram)
+{
+    const QString novel = QStringLiteral("校花的贴身高手");
+    writeSetting(QStringLiteral("Settings"), QStringLiteral("2.vemo"), QStringLiteral("1000"));
+    // The page hand-off file cannot be written: a folder has its name.
+    ASSERT_TRUE(QDir().mkpath(tempFilePath(kPageHandoffFile)));
+    start();
+    const QRect autoCheck = twipsRect(5760, 120, 1335, 420);  // 自动检查更新
+    const QRect startCheck = twipsRect(2760, 290, 1095, 350); // 开始检测, in its frame
+    X11Window::awaitCaption(kQueryCaption, kPatienceMs).click(autoCheck.center());
+    X11Window::awaitCaption(QStringLiteral("^自动检测小说更新"), kPatienceMs)
+        .click(startCheck.center());
+
+    const QString boxCaption = QStringLiteral("^Ravoskelv1\\.3\\.6$");
+    const X11Window box = X11Window::awaitCaption(boxCaption, kPatienceMs);
+    ASSERT_TRUE(box.isValid());
+    // With the monitor polling every second, anything running behind the box would show.
+    const int searches = site.searchRequestCount(novel);
+    EXPECT_FALSE(QTest::qWaitFor(
+        [&] {
+            return site.searchRequestCount(novel) > searches ||
+                   X11Window::countWithCaption(boxCaption) > 1;
+        },
+        3000));
+    box.pressKey(QStringLiteral("Return"));
+    ASSERT_TRUE(ravoskel.waitForFinished(kPatienceMs));
+    EXPECT_EQ(ravoskel.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(ravoskel.exitCode(), 0);
+}
+
 TEST_F(RavoskelProcess, TheSupportWindowKeepsTheProgramRunningUntilItIsClosed)
 {
-    // The real main program, in a program folder of its own, its search site on loopback.
-    ReferenceSite site;
-    ASSERT_NE(site.listen(), 0);
-    writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SearchSite"), site.baseAddress());
-    for (const QString &name : {QStringLiteral("Ravoskelv1.3.6"), QStringLiteral("version1.ini"),
-                                QStringLiteral("version.ini")})
-        ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(name), workingFile(name)));
-    ravoskel.setWorkingDirectory(workingFolder());
-    ravoskel.start(workingFile(QStringLiteral("Ravoskelv1.3.6")), {});
+    start();
 
     const X11Window support = X11Window::awaitCaption(kSupportCaption, kPatienceMs);
     const X11Window query = X11Window::awaitCaption(kQueryCaption, kPatienceMs);

@@ -42,6 +42,10 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     Form3 monitor;
     monitor.Form_Load();
     monitor.show();
+    // The whole window, its frame included, sits in the screen's top right corner.
+    const X11Window corner =
+        X11Window::awaitCaption(QStringLiteral("^自动检测小说更新"), kPatienceMs);
+    EXPECT_EQ(corner.outerRect().topRight(), QPoint(X11Window::screenSize().width() - 1, 0));
     monitor.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(kNovel);
     monitor.findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("1000"));
     monitor.findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);

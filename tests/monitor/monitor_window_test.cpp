@@ -13,6 +13,7 @@
 #include "test_environment.h"
 #include "text_file.h"
 #include "twips.h"
+#include "typing.h"
 
 #include <QFile>
 #include <QSettings>
@@ -42,6 +43,8 @@ public:
         replaceLaunchHandler([this](const LaunchRequest &request) {
             if (request.intent == LaunchRequest::Intent::RunPurgeBatch)
                 return; // every server fetch purges the browser cache first
+            if (request.intent == LaunchRequest::Intent::DeleteFile)
+                QFile::remove(request.target);
             effects << request.commandLine;
             titles << fileBytes(tempFilePath(kTitleHandoffFile));
         });
@@ -192,6 +195,33 @@ TEST_P(MonitorEventTest, LeavesTheMonitorAsTheTableSays)
 
 INSTANTIATE_TEST_SUITE_P(Events, MonitorEventTest, ::testing::ValuesIn(kRows),
                          [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MonitorTest, AfterAChangeOfNovelNoAlertComesBeforeTheNewNovelsBaselineIsIn)
+{
+    const auto click = [this](const char *name) { QTest::mouseClick(find(name), Qt::LeftButton); };
+    const auto typeInto = [this](const char *name, const QString &text) {
+        QTest::mouseClick(find(name), Qt::LeftButton);
+        QTest::keyClick(find(name), Qt::Key_A, Qt::ControlModifier);
+        typeText(find(name), text);
+    };
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    remember("第9章 另一本书的章节"); // the novel watched before
+    click("Command1");
+    click("Command3"); // 更换小说
+    typeInto("Text1", novel);
+    typeInto("Text5", "1500");
+    click("Check1");
+    // The new novel's first fetch, the baseline's, is slow; its server fetches are not.
+    site.delayNextSearch(novel, 5000);
+    QSignalSpy baseline(form.get(), &Form3::currentChapterFetchFinished);
+    QSignalSpy popupChecks(timer(3), &QTimer::timeout);
+    click("Command1");
+    ASSERT_TRUE(baseline.wait(15000));
+    EXPECT_GE(popupChecks.size(), 1) << "no popup check ran while the baseline was on its way";
+    EXPECT_EQ(text("Label2"), site.chapterLine(novel));
+    EXPECT_FALSE(effects.contains("Pingrel.exe"));
+}
 
 TEST_F(MonitorTest, ServerTicksShorterThanTheAlertChecksDoNotPushThemBack)
 {

@@ -1,8 +1,10 @@
 #include "browser.h"
 #include "endpoints.h"
+#include "ink.h"
 #include "msgbox.h"
 #include "query_window_fixture.h"
 #include "twips.h"
+#include "typing.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +17,7 @@
 namespace {
 
 const QString kListFile = QStringLiteral("QQ731508264.vemo");
+constexpr int kTitleListLimitForTest = 32767; // entry positions of the drop-down are 16-bit
 
 QString widgetText(QWidget *widget)
 {
@@ -119,6 +122,31 @@ TEST_F(QueryWindowTest, TitlesAreShownInFileOrderAndANewOneIsRememberedFirst)
     EXPECT_EQ(fileBytes(workingFile(kListFile)),
               QByteArray("c\r\n\xD0\xA3\xBB\xA8\r\nB b\r\nC\r\n"));
     EXPECT_EQ(combo->count(), 4);
+}
+
+TEST_F(QueryWindowTest, AListLongerThanTheDropDownKeepsEveryTitleWhenOneIsAdded)
+{
+    QByteArray file;
+    for (int i = 0; i < kTitleListLimitForTest + 3; ++i)
+        file += "T" + QByteArray::number(i) + "\r\n";
+    writeListFile(file);
+    openWindow();
+    typeTitle(QStringLiteral("new"));
+    QTest::keyClick(control<QComboBox>(QStringLiteral("Combo1")), Qt::Key_Tab);
+    EXPECT_EQ(fileBytes(workingFile(kListFile)), "new\r\n" + file);
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("Combo1"))->count(), kTitleListLimitForTest);
+}
+
+TEST_F(QueryWindowTest, LabelsDrawFromTheTopAndShowTheNewestVersionAsPlainTextWithoutTheShippedFile)
+{
+    writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\n<b></b>\r\n");
+    openWindow();
+    auto *label8 = control<QLabel>(QStringLiteral("Label8"));
+    EXPECT_EQ(label8->text(), QStringLiteral("<b></b>"));
+    EXPECT_FALSE(inkRect(label8).isEmpty()) << "the version text was read as markup";
+    // A tall label shows where a label's text sits in its box.
+    EXPECT_LE(inkRect(control<QLabel>(QStringLiteral("Label2"))).top(), 3);
+    EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
 TEST_F(QueryWindowTest, DeleteRewritesTheFileAndNamesTheTitleButLeavesTheBox)

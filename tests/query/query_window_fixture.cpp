@@ -5,8 +5,11 @@
 #include "program_folder.h"
 #include "settings_store.h"
 #include "title_list.h"
+#include "typing.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -40,6 +43,15 @@ Form1 &QueryWindowTest::openWindow()
 void QueryWindowTest::writeListFile(const QByteArray &bytes) const
 {
     writeWorkingFile(kTitleListFile, bytes);
+}
+
+void QueryWindowTest::typeTitle(const QString &title)
+{
+    auto *combo = control<QComboBox>(QStringLiteral("Combo1"));
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return combo->hasFocus(); }));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    typeText(combo->lineEdit(), title);
 }
 
 QString QueryWindowTest::resultPageText()

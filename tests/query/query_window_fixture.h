@@ -24,6 +24,8 @@ protected:
     }
 
     void writeListFile(const QByteArray &bytes) const;
+    // Clicks into the title box and types the title over what it holds.
+    void typeTitle(const QString &title);
     // Waits until the result browser has finished a page and returns its text.
     QString resultPageText();
 

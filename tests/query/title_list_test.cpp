@@ -22,17 +22,6 @@ TEST(TitleList, AddTakesOnlyNewNonEmptyTitlesExactlyAsTyped)
     EXPECT_FALSE(withTitleAdded(titles, QString()).has_value());
 }
 
-TEST(TitleList, AFullListLetsItsOldestTitleGo)
-{
-    QStringList full;
-    for (int i = 0; i < kTitleListLimit; ++i)
-        full.append(QString::number(i));
-    const std::optional<QStringList> added = withTitleAdded(full, QStringLiteral("new"));
-    ASSERT_TRUE(added.has_value());
-    EXPECT_EQ(added->size(), kTitleListLimit);
-    EXPECT_EQ(added->last(), QString::number(kTitleListLimit - 2));
-}
-
 TEST(TitleList, DeleteDropsEveryExactMatchAndNothingElse)
 {
     const QStringList lines = {QStringLiteral("AB"), QStringLiteral("ABC"), QStringLiteral("ab"),

@@ -95,6 +95,28 @@ QRect X11Window::outerRect() const
                            frame[3].toInt());
 }
 
+void X11Window::click(const QPoint &point) const
+{
+    runTool(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--window"), m_id,
+             QString::number(point.x()), QString::number(point.y()), QStringLiteral("click"),
+             QStringLiteral("1")});
+}
+
+void X11Window::pressKey(const QString &key) const
+{
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                                        m_id, QStringLiteral("key"), key});
+}
+
+int X11Window::countWithCaption(const QString &pattern)
+{
+    return int(runTool(QStringLiteral("xdotool"),
+                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--name"), pattern})
+                   .count(QLatin1Char('\n')));
+}
+
 void X11Window::requestClose() const
 {
     runTool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), m_id});

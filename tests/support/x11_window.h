@@ -23,6 +23,13 @@ public:
     QRect outerRect() const;
     // Asks the window manager to close it, as the close box does.
     void requestClose() const;
+    // Clicks a point of its client area, in pixels.
+    void click(const QPoint &point) const;
+    // Brings it to the front and presses a key, by its X name ("Return").
+    void pressKey(const QString &key) const;
+
+    // How many visible top-level windows have a caption that matches the pattern.
+    static int countWithCaption(const QString &pattern);
 
     static QSize screenSize();
 
