@@ -42,7 +42,7 @@ public:
         replaceLaunchHandler([this](const LaunchRequest &request) {
             if (request.intent == LaunchRequest::Intent::RunPurgeBatch)
                 return; // every server fetch purges the browser cache first
-            effects << request.commandLine;
+            effects << windowsCommandLine(request);
             titles << fileBytes(tempFilePath(kTitleHandoffFile));
         });
         open();
