@@ -162,7 +162,8 @@ def popup_icon_steps(scale, outline_width, text_rows, dot_xs, dot_radius):
                    speech_bubble((172 * scale, 168 * scale), (66 * scale, 48 * scale), (55, 80),
                                  (228 * scale, 236 * scale)))
     for x in dot_xs:
-        steps += shape(POPUP_OUTLINE, "none", 0, f"circle {at(x)},{at(168)} {at(x + dot_radius)},{at(168)}")
+        steps += shape(POPUP_OUTLINE, "none", 0,
+                       f"circle {at(x)},{at(168)} {at(x + dot_radius)},{at(168)}")
     return steps
 
 
@@ -203,9 +204,8 @@ def draw_popup_icons():
     render(IMAGES / "popup_32.png",
            popup_icon_steps(32 / 256, 1.5, ((78, 110, 6), (110, 80, 6)), (154, 190), 10),
            size=32, canvas=32)
-    grid = POPUP_16.strip("\n").split("\n")
-    assert len(grid) == 16 and all(len(line) == 16 for line in grid)
-    write_rgba_png(IMAGES / "popup_16.png", [[POPUP_COLOURS[c] for c in line] for line in grid])
+    write_rgba_png(IMAGES / "popup_16.png",
+                   [[POPUP_COLOURS[c] for c in line] for line in pixel_art(POPUP_16, 16)])
 
 
 # ---- the pointing-hand cursor, one character per pixel -----------------
@@ -264,6 +264,13 @@ def png_chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
 
+def pixel_art(drawing, size):
+    """The rows of a drawing written one character per pixel, checked to be size x size."""
+    grid = drawing.strip("\n").split("\n")
+    assert len(grid) == size and all(len(line) == size for line in grid)
+    return grid
+
+
 def write_rgba_png(path, rows):
     """Writes rows of (r, g, b, a) pixels as an 8-bit RGBA PNG."""
     header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
@@ -281,8 +288,7 @@ def hot_spot_is_fingertip(grid):
 
 
 def draw_hand_cursor():
-    grid = HAND.strip("\n").split("\n")
-    assert len(grid) == 32 and all(len(line) == 32 for line in grid)
+    grid = pixel_art(HAND, 32)
     assert hot_spot_is_fingertip(grid)
     write_rgba_png(IMAGES / "hand.png", [[CURSOR_COLOURS[c] for c in line] for line in grid])
 
