@@ -46,19 +46,22 @@ WORD showWindowCommand(WindowStyle style)
 
 void carryOut(const LaunchRequest &request)
 {
-    // CreateProcess with the exact command line and the window style the window asked for.
-    const qsizetype programEnd = request.commandLine.indexOf(QLatin1Char(' '));
-    QProcess process;
-    process.setProgram(request.commandLine.left(programEnd));
-    if (programEnd >= 0)
-        process.setNativeArguments(request.commandLine.mid(programEnd + 1));
-    process.setCreateProcessArgumentsModifier(
-        [show = showWindowCommand(request.style)](QProcess::CreateProcessArguments *arguments) {
-            arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-            arguments->startupInfo->wShowWindow = show;
-        });
-    if (!process.startDetached())
+    // No application name: CreateProcessW then reads the program from the line itself and, for
+    // an unquoted path with blanks such as C:\Program Files\Internet Explorer\iexplore.exe,
+    // tries ever longer readings up to each blank until one is a program. Splitting the line
+    // ourselves would try "C:\Program" alone. It may write into the line, hence the copy.
+    std::wstring line = windowsCommandLine(request).toStdWString();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showWindowCommand(request.style);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started))
         throw RuntimeError(ErrorNumber::FileNotFound);
+    // Nothing waits for the program, so its handles are not kept.
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
 }
 
 #else
@@ -79,12 +82,13 @@ void carryOut(const LaunchRequest &request)
 {
     switch (request.intent) {
     case LaunchRequest::Intent::OpenAddress:
+    case LaunchRequest::Intent::OpenAddressWithBrowserProgram:
         openUrlOrFail(request.target);
         break;
     case LaunchRequest::Intent::StartProgram:
         startDetachedOrFail(locateSystemProgram(request.target));
         break;
-    case LaunchRequest::Intent::DeleteFile:
+    case LaunchRequest::Intent::RemoveFile:
         // cmd's del reports a missing file in its own window and nothing to the caller.
         QFile::remove(request.target);
         break;
@@ -118,33 +122,46 @@ QString withoutExeSuffix(const QString &programFile)
 
 } // namespace
 
+QString windowsCommandLine(const LaunchRequest &request)
+{
+    switch (request.intent) {
+    case LaunchRequest::Intent::OpenAddress:
+        return QStringLiteral("explorer ") + request.target;
+    case LaunchRequest::Intent::OpenAddressWithBrowserProgram:
+        return QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ") +
+               request.target;
+    case LaunchRequest::Intent::RemoveFile:
+        return QStringLiteral("cmd /c del ") + request.target;
+    case LaunchRequest::Intent::StartProgram:
+    case LaunchRequest::Intent::RunPurgeBatch:
+        break;
+    }
+    return request.target;
+}
+
 void openAddressInBrowser(const QString &address)
 {
-    launch({LaunchRequest::Intent::OpenAddress, address, WindowStyle::NormalFocus,
-            QStringLiteral("explorer ") + address});
+    launch({LaunchRequest::Intent::OpenAddress, address, WindowStyle::NormalFocus});
 }
 
 void openAddressWithBrowserProgram(const QString &address)
 {
-    launch({LaunchRequest::Intent::OpenAddress, address, WindowStyle::Hidden,
-            QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ") + address});
+    launch({LaunchRequest::Intent::OpenAddressWithBrowserProgram, address, WindowStyle::Hidden});
 }
 
 void startSystemProgram(const QString &programFile)
 {
-    launch(
-        {LaunchRequest::Intent::StartProgram, programFile, WindowStyle::NormalFocus, programFile});
+    launch({LaunchRequest::Intent::StartProgram, programFile, WindowStyle::NormalFocus});
 }
 
 void deleteFileThroughInterpreter(const QString &fileName)
 {
-    launch({LaunchRequest::Intent::DeleteFile, fileName, WindowStyle::MinimizedFocus,
-            QStringLiteral("cmd /c del ") + fileName});
+    launch({LaunchRequest::Intent::RemoveFile, fileName, WindowStyle::MinimizedFocus});
 }
 
 void runPurgeBatch(const QString &batchPath)
 {
-    launch({LaunchRequest::Intent::RunPurgeBatch, batchPath, WindowStyle::Hidden, batchPath});
+    launch({LaunchRequest::Intent::RunPurgeBatch, batchPath, WindowStyle::Hidden});
 }
 
 void setBrowserCachePurger(std::function<void()> purger)

@@ -8,14 +8,25 @@
 enum class WindowStyle { NormalFocus, Hidden, MinimizedFocus };
 
 // One program start, at the level of what the window wants done. On Windows each runs the
-// exact command line; elsewhere Qt stands in for explorer, cmd and the batch.
+// exact command line; elsewhere Qt stands in for explorer, iexplore, cmd and the batch.
 struct LaunchRequest {
-    enum class Intent { OpenAddress, StartProgram, DeleteFile, RunPurgeBatch };
+    // RemoveFile, not DeleteFile: <windows.h> makes DeleteFile a macro.
+    enum class Intent {
+        OpenAddress,
+        OpenAddressWithBrowserProgram,
+        StartProgram,
+        RemoveFile,
+        RunPurgeBatch
+    };
     Intent intent;
     QString target; // the address, program file name, file to delete or batch path
     WindowStyle style;
-    QString commandLine; // what Windows runs for it
 };
+
+// The whole command line Windows runs for a request, program path and arguments as one text,
+// as the window wrote it; no quoting is added, so Windows finds a program path with blanks
+// the way it always has.
+QString windowsCommandLine(const LaunchRequest &request);
 
 // "explorer <address>", normal window: the user's default browser shows the page.
 void openAddressInBrowser(const QString &address);

@@ -2,13 +2,16 @@
 """Draws Ravoskel's icons and its hand cursor into resources/images/.
 
 The icons are vector drawings rendered by ImageMagick's `convert`; the
-cursor is pixel art written straight to PNG. Needs the Debian packages
+cursor and the smallest popup icon are pixel art written straight to PNG,
+and the Windows .ico files are written here too, so that each image keeps
+the bits per pixel it is meant to have. Needs the Debian packages
 imagemagick and fonts-wqy-zenhei. Output is byte-for-byte repeatable.
 """
 
 import math
 import struct
 import subprocess
+import tempfile
 import zlib
 from pathlib import Path
 
@@ -19,10 +22,10 @@ CJK_FONT = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc"
 REPEATABLE_PNG = ["-strip", "-define", "png:exclude-chunks=date,time"]
 
 
-def render(path, steps, size=256):
-    """Draws on a 256 x 256 canvas, then shrinks the result to size x size."""
-    command = ["convert", "-size", "256x256", "xc:none", *steps]
-    if size != 256:
+def render(path, steps, size=256, canvas=256):
+    """Draws on a canvas x canvas image, then shrinks the result to size x size."""
+    command = ["convert", "-size", f"{canvas}x{canvas}", "xc:none", *steps]
+    if size != canvas:
         command += ["-resize", f"{size}x{size}"]
     subprocess.run([*command, *REPEATABLE_PNG, f"PNG32:{path}"], check=True)
 
@@ -137,15 +140,72 @@ def speech_bubble(centre, radii, tail_angles, tail_tip, corners=120):
     return polygon(points + [tail_tip])
 
 
-def draw_popup_icon():
-    outline = "#3b2a06"
-    steps = shape("#ffd83a", outline, 7, speech_bubble((108, 96), (92, 70), (100, 125), (38, 206)))
-    for y, length in ((70, 96), (94, 120), (118, 70)):
-        steps += shape(outline, "none", 0, f"roundrectangle 44,{y - 5} {44 + length},{y + 5} 5,5")
-    steps += shape("#ffe872", outline, 7, speech_bubble((172, 168), (66, 48), (55, 80), (228, 236)))
-    for x in (146, 172, 198):
-        steps += shape(outline, "none", 0, f"circle {x},168 {x + 8},168")
-    render(IMAGES / "popup.png", steps)
+POPUP_OUTLINE = "#3b2a06"
+
+
+def popup_icon_steps(scale, outline_width, text_rows, dot_xs, dot_radius):
+    """The two bubbles drawn straight at scale, so that small sizes get crisp outlines.
+
+    text_rows are (y, length, half height) of the lines in the large bubble, dot_xs the dots
+    in the small one, all in 256-pixel units; fewer and bolder as the icon shrinks.
+    """
+    def at(value):
+        return f"{value * scale:g}"
+
+    steps = shape("#ffd83a", POPUP_OUTLINE, outline_width,
+                  speech_bubble((108 * scale, 96 * scale), (92 * scale, 70 * scale), (100, 125),
+                                (38 * scale, 206 * scale)))
+    for y, length, half in text_rows:
+        steps += shape(POPUP_OUTLINE, "none", 0, f"roundrectangle {at(44)},{at(y - half)} "
+                       f"{at(44 + length)},{at(y + half)} {at(5)},{at(5)}")
+    steps += shape("#ffe872", POPUP_OUTLINE, outline_width,
+                   speech_bubble((172 * scale, 168 * scale), (66 * scale, 48 * scale), (55, 80),
+                                 (228 * scale, 236 * scale)))
+    for x in dot_xs:
+        steps += shape(POPUP_OUTLINE, "none", 0,
+                       f"circle {at(x)},{at(168)} {at(x + dot_radius)},{at(168)}")
+    return steps
+
+
+THREE_LINES, THREE_DOTS = ((70, 96, 5), (94, 120, 5), (118, 70, 5)), (146, 172, 198)
+
+# At 16 pixels no outline survives drawing and shrinking, so every pixel is placed by hand.
+POPUP_COLOURS = {
+    ".": (0, 0, 0, 0),
+    "K": (0x3b, 0x2a, 0x06, 255),
+    "Y": (0xff, 0xd8, 0x3a, 255),
+    "L": (0xff, 0xe8, 0x72, 255),
+}
+POPUP_16 = """
+................
+...KKKKKKK......
+.KKYYYYYYYKK....
+KYYYYYYYYYYYK...
+KYYKKKKKKKYYK...
+KYYYYYYYYYYYK...
+KYYKKKKKYYYYK...
+.KYYYYYYKKKKKK..
+..KKYYYKLLLLLLK.
+...KYKKLLLLLLLLK
+...KYKKLKLKLKLLK
+...KK.KLLLLLLLLK
+.......KLLLLLLK.
+........KKKKLKK.
+............KLK.
+.............KK.
+"""
+
+
+def draw_popup_icons():
+    render(IMAGES / "popup.png", popup_icon_steps(1, 7, THREE_LINES, THREE_DOTS, 8))
+    render(IMAGES / "popup_48.png",
+           popup_icon_steps(48 / 256, 2, [(y, length, 6) for y, length, _ in THREE_LINES],
+                            THREE_DOTS, 10), size=48, canvas=48)
+    render(IMAGES / "popup_32.png",
+           popup_icon_steps(32 / 256, 1.5, ((78, 110, 6), (110, 80, 6)), (154, 190), 10),
+           size=32, canvas=32)
+    write_rgba_png(IMAGES / "popup_16.png",
+                   [[POPUP_COLOURS[c] for c in line] for line in pixel_art(POPUP_16, 16)])
 
 
 # ---- the pointing-hand cursor, one character per pixel -----------------
@@ -204,6 +264,13 @@ def png_chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
 
+def pixel_art(drawing, size):
+    """The rows of a drawing written one character per pixel, checked to be size x size."""
+    grid = drawing.strip("\n").split("\n")
+    assert len(grid) == size and all(len(line) == size for line in grid)
+    return grid
+
+
 def write_rgba_png(path, rows):
     """Writes rows of (r, g, b, a) pixels as an 8-bit RGBA PNG."""
     header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
@@ -221,15 +288,111 @@ def hot_spot_is_fingertip(grid):
 
 
 def draw_hand_cursor():
-    grid = HAND.strip("\n").split("\n")
-    assert len(grid) == 32 and all(len(line) == 32 for line in grid)
+    grid = pixel_art(HAND, 32)
     assert hot_spot_is_fingertip(grid)
     write_rgba_png(IMAGES / "hand.png", [[CURSOR_COLOURS[c] for c in line] for line in grid])
 
+
+# ---- the Windows icon files of the two programs -------------------------
+
+# The sixteen colours every Windows display shows the same; a 4-bit icon image uses exactly these.
+CLASSIC_COLOURS = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+
+
+def rgba_pixels(path, *steps):
+    """The image's pixels, top row first, as (r, g, b, a), after the given convert steps."""
+    raw = subprocess.run(["convert", str(path), *steps, "-depth", "8", "RGBA:-"],
+                         check=True, capture_output=True).stdout
+    return [tuple(raw[i:i + 4]) for i in range(0, len(raw), 4)]
+
+
+def padded_rows(rows):
+    """Bitmap rows run bottom-up, each padded to whole 32-bit words."""
+    return b"".join(row + b"\0" * (-len(row) % 4) for row in reversed(rows))
+
+
+def bitmap_image(size, pixels, bits):
+    """One icon image as a bitmap: header, palette, colour bits, then the transparency mask.
+
+    Palette images have no alpha, so the mask alone makes pixels transparent; a 32-bit
+    image carries both, for the systems that draw with one or the other.
+    """
+    rows = [pixels[y * size:(y + 1) * size] for y in range(size)]
+    if bits == 32:
+        palette = []
+        colour_rows = [bytes(c for r, g, b, a in row for c in (b, g, r, a)) for row in rows]
+    else:
+        palette = CLASSIC_COLOURS if bits == 4 else sorted({p[:3] for p in pixels if p[3] >= 128})
+        assert len(palette) <= 1 << bits, f"{len(palette)} colours do not fit in {bits} bits"
+        index = {colour: i for i, colour in enumerate(palette)}
+        indexes = [[index[p[:3]] if p[3] >= 128 else 0 for p in row] for row in rows]
+        if bits == 4:
+            colour_rows = [bytes(row[x] << 4 | row[x + 1] for x in range(0, size, 2))
+                           for row in indexes]
+        else:
+            colour_rows = [bytes(row) for row in indexes]
+    mask_rows = [bytes(sum(0x80 >> bit for bit in range(8) if row[x + bit][3] < 128)
+                       for x in range(0, size, 8)) for row in rows]
+    # The colour table always has all 2^bits entries; readers differ on shorter ones.
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bits, 0, 0, 0, 0, 0, 0)
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    colours += b"\0\0\0\0" * ((1 << bits if bits < 32 else 0) - len(palette))
+    return header + colours + padded_rows(colour_rows) + padded_rows(mask_rows)
+
+
+def write_icon(path, images):
+    """Writes an .ico file from (size, bits per pixel, image data) entries, in that order."""
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, bits, data in images:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if bits == 4 else 0, 0,
+                                 1, bits, len(data), offset)
+        offset += len(data)
+    path.write_bytes(directory + b"".join(data for _, _, data in images))
+
+
+# The classic colours the bubbles keep at 4 bits. The nearest of all sixteen would turn the pale
+# bubble grey.
+BUBBLE_COLOURS_4_BITS = [(0, 0, 0), (128, 128, 0), (255, 255, 0), (255, 255, 255)]
+
+
+def palette_image(path, size, bits, remap_palette):
+    """The drawing in the four bubble colours or in 256 of its own, transparent where it is."""
+    colours = ["-remap", str(remap_palette)] if bits == 4 else ["-colors", "256"]
+    quantized = rgba_pixels(path, "-background", "white", "-alpha", "remove", "+dither", *colours)
+    alpha = [pixel[3] for pixel in rgba_pixels(path)]
+    return bitmap_image(size, [(*q[:3], a) for q, a in zip(quantized, alpha)], bits)
+
+
+def write_windows_icons():
+    # Windows shows the 256-pixel image as the PNG it is; the smaller ones are bitmaps.
+    write_icon(IMAGES / "ravoskel.ico", [
+        (256, 32, (IMAGES / "ravoskel.png").read_bytes()),
+        (48, 32, bitmap_image(48, rgba_pixels(IMAGES / "ravoskel.png", "-resize", "48x48"), 32)),
+        (32, 32, bitmap_image(32, rgba_pixels(IMAGES / "ravoskel_32.png"), 32)),
+        (16, 32, bitmap_image(16, rgba_pixels(IMAGES / "ravoskel_32.png", "-resize", "16x16"), 32)),
+    ])
+    with tempfile.TemporaryDirectory() as scratch:
+        remap_palette = Path(scratch) / "bubble_colours.gif"
+        swatches = [f"xc:rgb{colour}".replace(" ", "") for colour in BUBBLE_COLOURS_4_BITS]
+        subprocess.run(["convert", *swatches, "+append", str(remap_palette)], check=True)
+        images = []
+        for size in (48, 32, 16):
+            drawing = IMAGES / f"popup_{size}.png"
+            images += [(size, 4, palette_image(drawing, size, 4, remap_palette)),
+                       (size, 8, palette_image(drawing, size, 8, remap_palette)),
+                       (size, 32, bitmap_image(size, rgba_pixels(drawing), 32))]
+    write_icon(IMAGES / "popup.ico", images)
 
 if __name__ == "__main__":
     IMAGES.mkdir(exist_ok=True)
     draw_program_icons()
     draw_monitor_icon()
-    draw_popup_icon()
+    draw_popup_icons()
     draw_hand_cursor()
+    write_windows_icons()

@@ -43,9 +43,9 @@ public:
         replaceLaunchHandler([this](const LaunchRequest &request) {
             if (request.intent == LaunchRequest::Intent::RunPurgeBatch)
                 return; // every server fetch purges the browser cache first
-            if (request.intent == LaunchRequest::Intent::DeleteFile)
+            if (request.intent == LaunchRequest::Intent::RemoveFile)
                 QFile::remove(request.target);
-            effects << request.commandLine;
+            effects << windowsCommandLine(request);
             titles << fileBytes(tempFilePath(kTitleHandoffFile));
         });
         open();

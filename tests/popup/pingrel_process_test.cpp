@@ -39,7 +39,7 @@ TEST_F(PingrelProcess, ShowsTheNovelTopmostAtTheCornerRisesAndSinksAwayWhenClose
             [&] {
                 const QRect before = rest;
                 rest = window.outerRect();
-                return rest == before && rest.top() < screen.height();
+                return rest == before && rest.bottom() < screen.height();
             },
             kPatienceMs));
         EXPECT_GT(startTop, rest.top());
