@@ -3,12 +3,37 @@
 #include "look.h"
 #include "twips.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
 
-void placeInTwips(QWidget *control, int left, int top, int width, int height)
+#include <algorithm>
+
+const ControlDesign &designOf(const QList<ControlDesign> &design, const QString &name)
 {
-    control->setGeometry(twipsRect(left, top, width, height));
+    const auto found =
+        std::find_if(design.begin(), design.end(),
+                     [&](const ControlDesign &control) { return control.name == name; });
+    Q_ASSERT(found != design.end());
+    return *found;
+}
+
+void applyDesign(QWidget *control, const ControlDesign &design)
+{
+    control->setObjectName(design.name);
+    const QRect &twips = design.twips;
+    control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    if (design.text.isEmpty())
+        return;
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(design.text);
+    else if (auto *box = qobject_cast<QComboBox *>(control)) {
+        // A combo box with a text of its own is one whose text can be typed.
+        box->setEditable(true);
+        box->setEditText(design.text);
+    } else
+        control->setProperty("text", design.text);
 }
 
 QTimer *makeTimer(QObject *owner, const QString &name, int interval)

@@ -1,35 +1,48 @@
 #pragma once
 
 #include <QLabel>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
-// Places a control the way the windows were laid out: in twips, relative to its container.
-void placeInTwips(QWidget *control, int left, int top, int width, int height);
+#include <type_traits>
 
-// Creates a named control of the given kind inside its container, placed in twips.
-template <typename Control, typename... Args>
-Control *makeControl(QWidget *container, const QString &name, int left, int top, int width,
-                     int height, Args &&...args)
-{
-    auto *control = new Control(std::forward<Args>(args)..., container);
-    control->setObjectName(name);
-    placeInTwips(control, left, top, width, height);
-    return control;
-}
+// A control as its window was laid out: its name, the name of its container, its place in
+// twips relative to the container, and its design-time text (a frame's caption, a box's or
+// label's text; empty for none). Each window builds its controls from one table of these.
+struct ControlDesign {
+    QString name;
+    QString container;
+    QRect twips;
+    QString text;
+};
 
-// A label as the windows' labels always were: its text drawn from the top left corner of its
-// box, and shown as it stands, never read as markup. Chapter lines and version texts are page
-// text taken raw, and a line running under a neighbouring caption stays hidden behind it.
-template <typename Label>
-Label *makePlainLabel(QWidget *container, const QString &name, int left, int top, int width,
-                      int height, const QString &text)
+// The named control's entry in a window's design table.
+const ControlDesign &designOf(const QList<ControlDesign> &design, const QString &name);
+
+// Gives a control its name, place and design-time text.
+void applyDesign(QWidget *control, const ControlDesign &design);
+
+// Creates the named control of the window's design, of the given kind, inside its container
+// (the window itself or a control already built). Labels draw their text as the windows'
+// labels always did: from the top left corner of their box, as it stands, never read as
+// markup; chapter lines and version texts are page text taken raw.
+template <typename Control>
+Control *buildControl(QWidget *window, const QList<ControlDesign> &design, const QString &name)
 {
-    auto *label = makeControl<Label>(container, name, left, top, width, height, text);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    const ControlDesign &control = designOf(design, name);
+    QWidget *container = control.container == window->objectName()
+                             ? window
+                             : window->findChild<QWidget *>(control.container);
+    auto *built = new Control(container);
+    if constexpr (std::is_base_of_v<QLabel, Control>) {
+        built->setTextFormat(Qt::PlainText);
+        built->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    applyDesign(built, control);
+    return built;
 }
 
 // A named timer, switched off until something switches it on.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -27,6 +29,9 @@ public:
     // Builds the controls only; Form_Load does what opening the window does.
     explicit Form3(QWidget *parent = nullptr);
     ~Form3() override;
+
+    // Every control as the window was laid out; the help text names the microblog's address.
+    static QList<ControlDesign> design();
 
 public Q_SLOTS:
     void Form_Load();

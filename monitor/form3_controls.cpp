@@ -38,7 +38,46 @@ QString helpText()
            endpointAddress(Endpoint::MicroblogPage);
 }
 
+template <typename Control> Control *build(Form3 *window, const QString &name)
+{
+    return buildControl<Control>(window, Form3::design(), name);
+}
+
 } // namespace
+
+QList<ControlDesign> Form3::design()
+{
+    // clang-format off
+    return {
+        {QStringLiteral("Frame1"), QStringLiteral("Form3"), {120, 120, 6375, 615}, {}},
+        {QStringLiteral("Label3"), QStringLiteral("Frame1"), {120, 240, 1095, 255}, QStringLiteral("小说名:")},
+        {QStringLiteral("Text1"), QStringLiteral("Frame1"), {720, 200, 1815, 320}, QStringLiteral("杀手房东俏房客")},
+        {QStringLiteral("Command1"), QStringLiteral("Frame1"), {2640, 170, 1095, 350}, QStringLiteral("开始检测")},
+        {QStringLiteral("Command3"), QStringLiteral("Frame1"), {3840, 170, 1095, 350}, QStringLiteral("更换小说")},
+        {QStringLiteral("Command2"), QStringLiteral("Frame1"), {5040, 170, 1095, 350}, QStringLiteral("停止检查")},
+        {QStringLiteral("Frame2"), QStringLiteral("Form3"), {120, 840, 6375, 615}, QStringLiteral("程序优化设置---可以改变检测时间间格来优化程序(1000为1秒)")},
+        {QStringLiteral("Label8"), QStringLiteral("Frame2"), {120, 240, 1215, 255}, QStringLiteral("检测时间间格:")},
+        {QStringLiteral("Text5"), QStringLiteral("Frame2"), {1320, 220, 735, 270}, QStringLiteral("10000")},
+        {QStringLiteral("Label7"), QStringLiteral("Frame2"), {2160, 240, 3615, 255}, QStringLiteral("(检测时间越长程序负载越小反之则越大)")},
+        {QStringLiteral("Frame3"), QStringLiteral("Form3"), {6600, 120, 2655, 1335}, QStringLiteral("提醒设置")},
+        {QStringLiteral("Check1"), QStringLiteral("Frame3"), {120, 240, 2055, 375}, QStringLiteral("有更新则弹出提示")},
+        {QStringLiteral("Check2"), QStringLiteral("Frame3"), {120, 720, 1695, 180}, QStringLiteral("声音提示(女声)")},
+        {QStringLiteral("Command5"), QStringLiteral("Frame3"), {1920, 270, 615, 280}, QStringLiteral("示范")},
+        {QStringLiteral("Command4"), QStringLiteral("Frame3"), {1920, 690, 615, 280}, QStringLiteral("试听")},
+        {QStringLiteral("Label9"), QStringLiteral("Frame3"), {360, 1000, 2055, 255}, QStringLiteral("提醒方式建议只选其一")},
+        {QStringLiteral("Label1"), QStringLiteral("Form3"), {0, 1560, 1215, 255}, QString(4, u' ') + QStringLiteral("目前章节:")},
+        {QStringLiteral("Label2"), QStringLiteral("Form3"), {-3360, 1560, 12615, 255}, kAwaitingCurrentChapter},
+        {QStringLiteral("Label4"), QStringLiteral("Form3"), {-240, 1920, 1455, 255}, QString(7, u' ') + QStringLiteral("服务器章节:")},
+        {QStringLiteral("Label5"), QStringLiteral("Form3"), {-3360, 1920, 12615, 375}, kAwaitingServerChapter},
+        {QStringLiteral("Label6"), QStringLiteral("Form3"), {480, 2400, 8655, 615}, helpText()},
+        // Right of the client area, never seen: the page text on its way between encodings
+        // and the purge batch's first two lines.
+        {QStringLiteral("Text2"), QStringLiteral("Form3"), {10920, 1080, 150, 270}, QStringLiteral("Text2")},
+        {QStringLiteral("Text3"), QStringLiteral("Form3"), {10920, 480, 105, 270}, kPurgeLine1},
+        {QStringLiteral("Text4"), QStringLiteral("Form3"), {10920, 720, 105, 270}, kPurgeLine2},
+    };
+    // clang-format on
+}
 
 Form3::Form3(QWidget *parent)
     : QWidget(parent, kMinimizeOnlyWindow)
@@ -60,60 +99,39 @@ Form3::Form3(QWidget *parent)
 
 void Form3::buildNovelFrame()
 {
-    Frame1 = makeControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 120, 6375, 615);
-    Label3 = makePlainLabel<QLabel>(Frame1, QStringLiteral("Label3"), 120, 240, 1095, 255,
-                                    QStringLiteral("小说名:"));
-    Text1 = makeControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 720, 200, 1815, 320,
-                                   QStringLiteral("杀手房东俏房客"));
-    Command1 = makeControl<QPushButton>(Frame1, QStringLiteral("Command1"), 2640, 170, 1095, 350,
-                                        QStringLiteral("开始检测"));
-    Command3 = makeControl<QPushButton>(Frame1, QStringLiteral("Command3"), 3840, 170, 1095, 350,
-                                        QStringLiteral("更换小说"));
-    Command2 = makeControl<QPushButton>(Frame1, QStringLiteral("Command2"), 5040, 170, 1095, 350,
-                                        QStringLiteral("停止检查"));
+    Frame1 = build<QGroupBox>(this, QStringLiteral("Frame1"));
+    Label3 = build<QLabel>(this, QStringLiteral("Label3"));
+    Text1 = build<QLineEdit>(this, QStringLiteral("Text1"));
+    Command1 = build<QPushButton>(this, QStringLiteral("Command1"));
+    Command3 = build<QPushButton>(this, QStringLiteral("Command3"));
+    Command2 = build<QPushButton>(this, QStringLiteral("Command2"));
 }
 
 void Form3::buildIntervalFrame()
 {
-    Frame2 = makeControl<QGroupBox>(
-        this, QStringLiteral("Frame2"), 120, 840, 6375, 615,
-        QStringLiteral("程序优化设置---可以改变检测时间间格来优化程序(1000为1秒)"));
-    Label8 = makePlainLabel<QLabel>(Frame2, QStringLiteral("Label8"), 120, 240, 1215, 255,
-                                    QStringLiteral("检测时间间格:"));
-    Text5 = makeControl<QLineEdit>(Frame2, QStringLiteral("Text5"), 1320, 220, 735, 270,
-                                   QStringLiteral("10000"));
-    Label7 = makePlainLabel<QLabel>(Frame2, QStringLiteral("Label7"), 2160, 240, 3615, 255,
-                                    QStringLiteral("(检测时间越长程序负载越小反之则越大)"));
+    Frame2 = build<QGroupBox>(this, QStringLiteral("Frame2"));
+    Label8 = build<QLabel>(this, QStringLiteral("Label8"));
+    Text5 = build<QLineEdit>(this, QStringLiteral("Text5"));
+    Label7 = build<QLabel>(this, QStringLiteral("Label7"));
 }
 
 void Form3::buildAlertFrame()
 {
-    Frame3 = makeControl<QGroupBox>(this, QStringLiteral("Frame3"), 6600, 120, 2655, 1335,
-                                    QStringLiteral("提醒设置"));
-    Check1 = makeControl<QCheckBox>(Frame3, QStringLiteral("Check1"), 120, 240, 2055, 375,
-                                    QStringLiteral("有更新则弹出提示"));
-    Check2 = makeControl<QCheckBox>(Frame3, QStringLiteral("Check2"), 120, 720, 1695, 180,
-                                    QStringLiteral("声音提示(女声)"));
-    Command5 = makeControl<QPushButton>(Frame3, QStringLiteral("Command5"), 1920, 270, 615, 280,
-                                        QStringLiteral("示范"));
-    Command4 = makeControl<QPushButton>(Frame3, QStringLiteral("Command4"), 1920, 690, 615, 280,
-                                        QStringLiteral("试听"));
-    Label9 = makePlainLabel<QLabel>(Frame3, QStringLiteral("Label9"), 360, 1000, 2055, 255,
-                                    QStringLiteral("提醒方式建议只选其一"));
+    Frame3 = build<QGroupBox>(this, QStringLiteral("Frame3"));
+    Check1 = build<QCheckBox>(this, QStringLiteral("Check1"));
+    Check2 = build<QCheckBox>(this, QStringLiteral("Check2"));
+    Command5 = build<QPushButton>(this, QStringLiteral("Command5"));
+    Command4 = build<QPushButton>(this, QStringLiteral("Command4"));
+    Label9 = build<QLabel>(this, QStringLiteral("Label9"));
 }
 
 void Form3::buildChapterLabels()
 {
-    Label1 = makePlainLabel<QLabel>(this, QStringLiteral("Label1"), 0, 1560, 1215, 255,
-                                    QString(4, u' ') + QStringLiteral("目前章节:"));
-    Label2 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label2"), -3360, 1560, 12615, 255,
-                                        kAwaitingCurrentChapter);
-    Label4 = makePlainLabel<QLabel>(this, QStringLiteral("Label4"), -240, 1920, 1455, 255,
-                                    QString(7, u' ') + QStringLiteral("服务器章节:"));
-    Label5 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label5"), -3360, 1920, 12615, 375,
-                                        kAwaitingServerChapter);
-    Label6 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label6"), 480, 2400, 8655, 615,
-                                        helpText());
+    Label1 = build<QLabel>(this, QStringLiteral("Label1"));
+    Label2 = build<ClickLabel>(this, QStringLiteral("Label2"));
+    Label4 = build<QLabel>(this, QStringLiteral("Label4"));
+    Label5 = build<ClickLabel>(this, QStringLiteral("Label5"));
+    Label6 = build<ClickLabel>(this, QStringLiteral("Label6"));
     Label6->setWordWrap(true);
     for (ClickLabel *chapter : {Label2, Label5}) {
         setTextColor(chapter, kRed);
@@ -130,14 +148,9 @@ void Form3::buildChapterLabels()
 
 void Form3::buildHiddenControls()
 {
-    // Right of the client area, never seen: the page text on its way between encodings and
-    // the purge batch's first two lines.
-    Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 10920, 1080, 150, 270,
-                                   QStringLiteral("Text2"));
-    Text3 =
-        makeControl<QLineEdit>(this, QStringLiteral("Text3"), 10920, 480, 105, 270, kPurgeLine1);
-    Text4 =
-        makeControl<QLineEdit>(this, QStringLiteral("Text4"), 10920, 720, 105, 270, kPurgeLine2);
+    Text2 = build<QLineEdit>(this, QStringLiteral("Text2"));
+    Text3 = build<QLineEdit>(this, QStringLiteral("Text3"));
+    Text4 = build<QLineEdit>(this, QStringLiteral("Text4"));
     Text2->setMaxLength(std::numeric_limits<int>::max());
     WindowsMediaPlayer1 = new AlertPlayer(this);
     WindowsMediaPlayer1->setObjectName(QStringLiteral("WindowsMediaPlayer1"));

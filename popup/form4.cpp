@@ -34,11 +34,9 @@ const QString kSwitchToMainTip = QStringLiteral("点击换切到Ravoskel主界�
 
 // Labels paint their own background: the chapter line beneath shows only where the captions
 // in front of it leave it uncovered.
-template <typename Label>
-Label *makeLabel(QWidget *form, const QString &name, int left, int top, int width, int height,
-                 const QString &text)
+template <typename Label> Label *makeLabel(Form4 *form, const QString &name)
 {
-    auto *label = makePlainLabel<Label>(form, name, left, top, width, height, text);
+    auto *label = buildControl<Label>(form, Form4::design(), name);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -55,6 +53,25 @@ QRect screenRect()
 }
 
 } // namespace
+
+const QList<ControlDesign> &Form4::design()
+{
+    static const QList<ControlDesign> controls = {
+        {QStringLiteral("Label3"),
+         QStringLiteral("Form4"),
+         {2400, 360, 1935, 375},
+         QStringLiteral("Label3")},
+        {QStringLiteral("Label1"),
+         QStringLiteral("Form4"),
+         {-240, 360, 3135, 375},
+         QString(9, u' ') + QStringLiteral("服务器已有更新章节:")},
+        {QStringLiteral("Label2"),
+         QStringLiteral("Form4"),
+         {-240, 360, 10215, 495},
+         QString(80, u' ') + QStringLiteral("QQ") + QString(17, u' ')},
+    };
+    return controls;
+}
 
 Form4::Form4(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -73,15 +90,10 @@ Form4::Form4(QWidget *parent)
 void Form4::createControls()
 {
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), kSlideIntervalMs);
-    Label3 = makeLabel<ClickLabel>(this, QStringLiteral("Label3"), 2400, 360, 1935, 375,
-                                   QStringLiteral("Label3"));
+    Label3 = makeLabel<ClickLabel>(this, QStringLiteral("Label3"));
     makeRedLink(Label3);
-    Label1 =
-        makeLabel<QLabel>(this, QStringLiteral("Label1"), -240, 360, 3135, 375,
-                          QString(9, QLatin1Char(' ')) + QStringLiteral("服务器已有更新章节:"));
-    Label2 = makeLabel<ClickLabel>(this, QStringLiteral("Label2"), -240, 360, 10215, 495,
-                                   QString(80, QLatin1Char(' ')) + QStringLiteral("QQ") +
-                                       QString(17, QLatin1Char(' ')));
+    Label1 = makeLabel<QLabel>(this, QStringLiteral("Label1"));
+    Label2 = makeLabel<ClickLabel>(this, QStringLiteral("Label2"));
     makeRedLink(Label2, kSwitchToMainTip);
     // Later siblings paint on top, and the wide opaque chapter line must stay behind the other
     // two, the title in front of all.

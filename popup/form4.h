@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls.h"
 #include "resize_arithmetic.h"
 #include "slide.h"
 
@@ -18,6 +19,9 @@ class Form4 : public QWidget {
     Q_OBJECT
 public:
     explicit Form4(QWidget *parent = nullptr);
+
+    // Every control as the window was laid out.
+    static const QList<ControlDesign> &design();
 
     SlideState slideState() const { return m_slideState; }
 

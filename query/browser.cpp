@@ -27,10 +27,9 @@ bool loadedWell(const QWebEngineLoadingInfo &info)
 
 } // namespace
 
-Browser::Browser(const QString &name, QWidget *container, int left, int top, int width, int height)
-    : QObject(container)
-    , m_view(makeControl<QWebEngineView>(container, name + QStringLiteral("View"), left, top, width,
-                                         height))
+Browser::Browser(QWidget *window, const QList<ControlDesign> &design, const QString &name)
+    : QObject(window)
+    , m_view(buildControl<QWebEngineView>(window, design, name))
 {
     setObjectName(name);
     m_page = new BrowserPage(m_view);

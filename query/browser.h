@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -16,8 +18,8 @@ class QWidget;
 class Browser : public QObject {
     Q_OBJECT
 public:
-    // A browser drawn inside the container, placed in twips.
-    Browser(const QString &name, QWidget *container, int left, int top, int width, int height);
+    // A browser drawn in the window where the window's design places it.
+    Browser(QWidget *window, const QList<ControlDesign> &design, const QString &name);
     // A browser with no view, owned by the given object.
     Browser(const QString &name, QObject *owner);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -18,6 +20,9 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
+
+    // Every control as the window was laid out.
+    static const QList<ControlDesign> &design();
 
 public Q_SLOTS:
     void Form_Load();

@@ -28,16 +28,46 @@ QString windowCaption()
            endpointAddress(Endpoint::BlogPage);
 }
 
-ClickLabel *makeLinkLabel(QWidget *container, const QString &name, const QRect &twips,
-                          const QString &text, const QString &toolTip = QString())
+ClickLabel *makeLinkLabel(QWidget *window, const QString &name, const QString &toolTip = QString())
 {
-    auto *label = makePlainLabel<ClickLabel>(container, name, twips.x(), twips.y(), twips.width(),
-                                             twips.height(), text);
+    auto *label = buildControl<ClickLabel>(window, Form1::design(), name);
     makeLink(label, toolTip);
     return label;
 }
 
 } // namespace
+
+const QList<ControlDesign> &Form1::design()
+{
+    // clang-format off
+    static const QList<ControlDesign> controls = {
+        {QStringLiteral("Label1"), QStringLiteral("Form1"), {360, 240, 1335, 255}, QStringLiteral("电子书名字:")},
+        {QStringLiteral("Combo1"), QStringLiteral("Form1"), {1560, 160, 1935, 330}, QStringLiteral("作者QQ:731508264")},
+        {QStringLiteral("Command1"), QStringLiteral("Form1"), {3600, 120, 975, 420}, QStringLiteral("查询更新")},
+        {QStringLiteral("Command2"), QStringLiteral("Form1"), {4680, 120, 975, 420}, QStringLiteral("删除记录")},
+        {QStringLiteral("Command3"), QStringLiteral("Form1"), {5760, 120, 1335, 420}, QStringLiteral("自动检查更新")},
+        {QStringLiteral("Label4"), QStringLiteral("Form1"), {7440, 240, 7335, 255}, QStringLiteral("淘宝购物品牌商品折上打折！只有你想不到，没有你淘不到")},
+        {QStringLiteral("Label2"), QStringLiteral("Form1"), {6480, 1560, 2535, 1575}, QStringLiteral("Label2")},
+        {QStringLiteral("Frame1"), QStringLiteral("Form1"), {120, 600, 12135, 6735}, QStringLiteral("最新更新信息")},
+        {QStringLiteral("WebBrowser1"), QStringLiteral("Frame1"), {120, 240, 11895, 6375}, {}},
+        {QStringLiteral("Picture1"), QStringLiteral("Form1"), {240, 840, 11630, 1455}, {}},
+        {QStringLiteral("Label3"), QStringLiteral("Picture1"), {360, 240, 10815, 615},
+         QStringLiteral("此工具仅为方便，目前搜索信息大部分网站小说为免费，当然其中也有收费小说，大家选择免费的小说网站看就是了，"
+                        "列出来的都是小说站更新的最新章节。此工具仅提供搜索。Ravoskel更新情况：[v1.1增加保存记录和量小化]"
+                        "[v1.2增加删除记录][v1.3增加自动检测更新功能]")},
+        {QStringLiteral("Label5"), QStringLiteral("Picture1"), {3960, 660, 1695, 255}, QStringLiteral("下载软件最新版本:")},
+        {QStringLiteral("Label8"), QStringLiteral("Picture1"), {5520, 660, 5415, 255}, QStringLiteral("更新版本")},
+        {QStringLiteral("Label6"), QStringLiteral("Picture1"), {240, 960, 5175, 255}, QStringLiteral("马上安装新毒霸(安全上网，网购盗号不用怕，被盗毒霸赔你钱)")},
+        {QStringLiteral("Label7"), QStringLiteral("Picture1"), {5520, 960, 5895, 255}, QStringLiteral("PPTV网络电视(大家都在用！看直播，看电影，看电视，稳定，快速不卡)")},
+        // Beyond the right edge of the window, where the user never sees them.
+        {QStringLiteral("Text1"), QStringLiteral("Form1"), {13080, 2040, 255, 375}, QStringLiteral("Text1")},
+        {QStringLiteral("Text2"), QStringLiteral("Form1"), {13440, 2520, 255, 375}, QStringLiteral("Text2")},
+        {QStringLiteral("Text3"), QStringLiteral("Form1"), {12600, 2400, 255, 270}, kPurgeLine1},
+        {QStringLiteral("Text4"), QStringLiteral("Form1"), {12720, 2880, 180, 375}, kPurgeLine2},
+    };
+    // clang-format on
+    return controls;
+}
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent, kMinimizeOnlyWindow)
@@ -54,31 +84,22 @@ Form1::Form1(QWidget *parent)
 
 void Form1::buildControls()
 {
-    Label1 = makePlainLabel<QLabel>(this, QStringLiteral("Label1"), 360, 240, 1335, 255,
-                                    QStringLiteral("电子书名字:"));
+    Label1 = buildControl<QLabel>(this, design(), QStringLiteral("Label1"));
     Label1->setFont(songtiFont(10.5));
-    Combo1 = makeControl<QComboBox>(this, QStringLiteral("Combo1"), 1560, 160, 1935, 330);
-    Combo1->setEditable(true);
+    Combo1 = buildControl<QComboBox>(this, design(), QStringLiteral("Combo1"));
     // What the user types is what is remembered and queried: no completing it from the list.
     Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setFont(songtiFont(10.5));
-    Combo1->setEditText(QStringLiteral("作者QQ:731508264"));
-    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 3600, 120, 975, 420,
-                                        QStringLiteral("查询更新"));
-    Command2 = makeControl<QPushButton>(this, QStringLiteral("Command2"), 4680, 120, 975, 420,
-                                        QStringLiteral("删除记录"));
-    Command3 = makeControl<QPushButton>(this, QStringLiteral("Command3"), 5760, 120, 1335, 420,
-                                        QStringLiteral("自动检查更新"));
-    Label4 = makeLinkLabel(this, QStringLiteral("Label4"), {7440, 240, 7335, 255},
-                           QStringLiteral("淘宝购物品牌商品折上打折！只有你想不到，没有你淘不到"),
+    Command1 = buildControl<QPushButton>(this, design(), QStringLiteral("Command1"));
+    Command2 = buildControl<QPushButton>(this, design(), QStringLiteral("Command2"));
+    Command3 = buildControl<QPushButton>(this, design(), QStringLiteral("Command3"));
+    Label4 = makeLinkLabel(this, QStringLiteral("Label4"),
                            QStringLiteral("点击马上抢购限时折上打折后的商品"));
     setTextColor(Label4, kRed);
-    Label2 = makePlainLabel<QLabel>(this, QStringLiteral("Label2"), 6480, 1560, 2535, 1575,
-                                    QStringLiteral("Label2"));
-    Frame1 = makeControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 600, 12135, 6735,
-                                    QStringLiteral("最新更新信息"));
-    WebBrowser1 = new Browser(QStringLiteral("WebBrowser1"), Frame1, 120, 240, 11895, 6375);
+    Label2 = buildControl<QLabel>(this, design(), QStringLiteral("Label2"));
+    Frame1 = buildControl<QGroupBox>(this, design(), QStringLiteral("Frame1"));
+    WebBrowser1 = new Browser(this, design(), QStringLiteral("WebBrowser1"));
     buildLinkPanel();
     buildHiddenControls();
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000);
@@ -87,45 +108,28 @@ void Form1::buildControls()
 
 void Form1::buildLinkPanel()
 {
-    Picture1 = makeControl<QWidget>(this, QStringLiteral("Picture1"), 240, 840, 11630, 1455);
+    Picture1 = buildControl<QWidget>(this, design(), QStringLiteral("Picture1"));
     Picture1->setAutoFillBackground(true);
-    Label3 = makePlainLabel<QLabel>(
-        Picture1, QStringLiteral("Label3"), 360, 240, 10815, 615,
-        QStringLiteral(
-            "此工具仅为方便，目前搜索信息大部分网站小说为免费，当然其中也有收费小说，大家选"
-            "择免费的小说网站看就是了，列出来的都是小说站更新的最新章节。此工具仅提供搜索"
-            "。Ravoskel更新情况：[v1.1增加保存记录和量小化][v1.2增加删除记录][v1.3增加自"
-            "动检测更新功能]"));
+    Label3 = buildControl<QLabel>(this, design(), QStringLiteral("Label3"));
     Label3->setWordWrap(true);
-    Label5 = makeLinkLabel(Picture1, QStringLiteral("Label5"), {3960, 660, 1695, 255},
-                           QStringLiteral("下载软件最新版本:"));
-    setTextColor(Label5, kRed);
-    Label8 = makeLinkLabel(Picture1, QStringLiteral("Label8"), {5520, 660, 5415, 255},
-                           QStringLiteral("更新版本"));
-    setTextColor(Label8, kRed);
-    Label6 =
-        makeLinkLabel(Picture1, QStringLiteral("Label6"), {240, 960, 5175, 255},
-                      QStringLiteral("马上安装新毒霸(安全上网，网购盗号不用怕，被盗毒霸赔你钱)"),
-                      QStringLiteral("点击下载安装新毒霸，网购盗号不用怕"));
-    Label7 = makeLinkLabel(
-        Picture1, QStringLiteral("Label7"), {5520, 960, 5895, 255},
-        QStringLiteral("PPTV网络电视(大家都在用！看直播，看电影，看电视，稳定，快速不卡)"),
-        QStringLiteral("PPTV网络电视，大家都在用的网络电视软件"));
+    Label5 = makeLinkLabel(this, QStringLiteral("Label5"));
+    Label8 = makeLinkLabel(this, QStringLiteral("Label8"));
+    Label6 = makeLinkLabel(this, QStringLiteral("Label6"),
+                           QStringLiteral("点击下载安装新毒霸，网购盗号不用怕"));
+    Label7 = makeLinkLabel(this, QStringLiteral("Label7"),
+                           QStringLiteral("PPTV网络电视，大家都在用的网络电视软件"));
+    for (QWidget *red : {Label5, Label8})
+        setTextColor(red, kRed);
     setTextColor(Label7, kBlue);
 }
 
 void Form1::buildHiddenControls()
 {
-    // These lie beyond the right edge of the window, where the user never sees them.
     Web3 = new Browser(QStringLiteral("Web3"), this);
-    Text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"), 13080, 2040, 255, 375,
-                                   QStringLiteral("Text1"));
-    Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"), 13440, 2520, 255, 375,
-                                   QStringLiteral("Text2"));
-    Text3 =
-        makeControl<QLineEdit>(this, QStringLiteral("Text3"), 12600, 2400, 255, 270, kPurgeLine1);
-    Text4 =
-        makeControl<QLineEdit>(this, QStringLiteral("Text4"), 12720, 2880, 180, 375, kPurgeLine2);
+    Text1 = buildControl<QLineEdit>(this, design(), QStringLiteral("Text1"));
+    Text2 = buildControl<QLineEdit>(this, design(), QStringLiteral("Text2"));
+    Text3 = buildControl<QLineEdit>(this, design(), QStringLiteral("Text3"));
+    Text4 = buildControl<QLineEdit>(this, design(), QStringLiteral("Text4"));
 }
 
 void Form1::setTabOrder()

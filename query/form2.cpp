@@ -11,6 +11,18 @@
 
 #include <QWebEngineView>
 
+const QList<ControlDesign> &Form2::design()
+{
+    static const QList<ControlDesign> controls = {
+        {QStringLiteral("WebBrowser1"), QStringLiteral("Form2"), {480, 240, 2775, 1335}, {}},
+        {QStringLiteral("Label1"),
+         QStringLiteral("Form2"),
+         {120, 1800, 3375, 375},
+         QStringLiteral("关注作者可获得以后更新更多功能")},
+    };
+    return controls;
+}
+
 Form2::Form2(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -20,9 +32,8 @@ Form2::Form2(QWidget *parent)
     setWindowIcon(popupIcon());
     setFont(songtiFont(9));
     setFixedSize(twipsRect(0, 0, 3705, 2160).size());
-    WebBrowser1 = new Browser(QStringLiteral("WebBrowser1"), this, 480, 240, 2775, 1335);
-    Label1 = makePlainLabel<ClickLabel>(this, QStringLiteral("Label1"), 120, 1800, 3375, 375,
-                                        QStringLiteral("关注作者可获得以后更新更多功能"));
+    WebBrowser1 = new Browser(this, design(), QStringLiteral("WebBrowser1"));
+    Label1 = buildControl<ClickLabel>(this, design(), QStringLiteral("Label1"));
     Label1->setFont(songtiFont(10.5, true));
     Label1->setAutoFillBackground(true);
     setTextColor(Label1, QColor(255, 0, 0));

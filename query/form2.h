@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls.h"
+
 #include <QWidget>
 
 class Browser;
@@ -11,6 +13,9 @@ class Form2 : public QWidget {
     Q_OBJECT
 public:
     explicit Form2(QWidget *parent = nullptr);
+
+    // Every control as the window was laid out.
+    static const QList<ControlDesign> &design();
 
 public Q_SLOTS:
     void Form_Load();

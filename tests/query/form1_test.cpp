@@ -51,7 +51,7 @@ TEST_F(QueryWindowTest, TheWindowAndEveryControlAreAsDesigned)
         {"Command3", "QPushButton", "Form1", {5760, 120, 1335, 420}, u"自动检查更新"},
         {"Label4", "ClickLabel", "Form1", {7440, 240, 7335, 255}, u"淘宝购物品牌商品折上打折！只有你想不到，没有你淘不到"},
         {"Frame1", "QGroupBox", "Form1", {120, 600, 12135, 6735}, u"最新更新信息"},
-        {"WebBrowser1View", "QWebEngineView", "Frame1", {120, 240, 11895, 6375}, u""},
+        {"WebBrowser1", "QWebEngineView", "Frame1", {120, 240, 11895, 6375}, u""},
         {"Picture1", "QWidget", "Form1", {240, 840, 11630, 1455}, u""},
         {"Label5", "ClickLabel", "Picture1", {3960, 660, 1695, 255}, u"下载软件最新版本:"},
         {"Label8", "ClickLabel", "Picture1", {5520, 660, 5415, 255}, u"更新版本"},
