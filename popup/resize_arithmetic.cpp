@@ -2,14 +2,21 @@
 
 #include "runtime_error.h"
 
+#include <QLocale>
+
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// Halves go to the even neighbour, as the rounding of the client size always has.
+// Halves go to the even neighbour, as the rounding of the client size always has. A size no
+// whole number holds is an overflow, never a conversion out of range.
 int roundToEven(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        throw RuntimeError(ErrorNumber::Overflow);
+    return static_cast<int>(rounded);
 }
 
 // Font sizes carry four decimals at most.
@@ -50,8 +57,10 @@ ResizeFactors resizeFactors(const ResizeReference &reference, double scaleWidth,
 QString geometryTag(const TwipsGeometry &geometry)
 {
     QString tag;
+    // Whole numbers in full and the shortest decimals that read back as the same number: six
+    // significant digits would turn a place of a million twips or more into "1.00001e+06".
     for (const double number : {geometry.left, geometry.top, geometry.width, geometry.height})
-        tag += QString::number(number) + QLatin1Char(' ');
+        tag += QString::number(number, 'f', QLocale::FloatingPointShortest) + QLatin1Char(' ');
     return tag;
 }
 

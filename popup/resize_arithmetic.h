@@ -28,7 +28,8 @@ struct ResizeFactors {
     double down = 1;
 };
 
-// Throws an overflow error for a client area without height: it could scale nothing.
+// Throws an overflow error for a client area without height (it could scale nothing) or too
+// large for a whole number of twips.
 ResizeReference resizeReference(double scaleWidth, double scaleHeight, double fontPointSize);
 
 // Throws an overflow error for a reference never recorded.
