@@ -1,5 +1,6 @@
 // Pingrel's start, from process start to its window on screen, and its peak memory, against a
-// bare Qt Widgets program showing one empty window. Run under an X server (run_popup_bench.sh).
+// bare Qt Widgets program showing a window with a Chinese caption and label after one GBK
+// decode. Run under an X server (run_popup_bench.sh).
 #include "line_model.h"
 #include "temp_folder.h"
 #include "text_file.h"
