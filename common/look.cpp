@@ -1,16 +1,40 @@
 #include "look.h"
 
+#include <QImageReader>
 #include <QPixmap>
+
+#include <initializer_list>
 
 namespace {
 constexpr int kHandHotSpotX = 12;
 constexpr int kHandHotSpotY = 1;
 const QString kSongti = QStringLiteral("宋体");
+
+// Our images are all PNG, read by Qt's built-in reader. Left to find the format itself, Qt
+// first loads every image-format plugin installed (gif, ico, jpeg, svg with its library) and
+// asks each whether it reads PNG: most of what the popup loads beyond a bare window.
+QPixmap pngImage(const QString &resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// An icon from ready images, one per size; an icon given a file name would look for an icon
+// engine plugin first.
+QIcon iconOf(std::initializer_list<QString> resources)
+{
+    QIcon icon;
+    for (const QString &resource : resources)
+        icon.addPixmap(pngImage(resource));
+    return icon;
+}
+
 } // namespace
 
 QCursor handCursor()
 {
-    return QCursor(QPixmap(QStringLiteral(":/ravoskel/images/hand.png")), kHandHotSpotX,
+    return QCursor(pngImage(QStringLiteral(":/ravoskel/images/hand.png")), kHandHotSpotX,
                    kHandHotSpotY);
 }
 
@@ -35,17 +59,19 @@ QFont songtiFont(qreal pointSize, bool bold)
 QIcon mainProgramIcon()
 {
     // The large drawing blurs at title-bar size, so a simpler small one stands beside it.
-    QIcon icon(QStringLiteral(":/ravoskel/images/ravoskel.png"));
-    icon.addFile(QStringLiteral(":/ravoskel/images/ravoskel_32.png"), QSize(32, 32));
-    return icon;
+    return iconOf({QStringLiteral(":/ravoskel/images/ravoskel.png"),
+                   QStringLiteral(":/ravoskel/images/ravoskel_32.png")});
 }
 
 QIcon monitorIcon()
 {
-    return QIcon(QStringLiteral(":/ravoskel/images/monitor.png"));
+    return iconOf({QStringLiteral(":/ravoskel/images/monitor.png")});
 }
 
 QIcon popupIcon()
 {
-    return QIcon(QStringLiteral(":/ravoskel/images/popup.png"));
+    // Drawn small at each size a window shows it; no large picture to shrink at start.
+    return iconOf({QStringLiteral(":/ravoskel/images/popup_48.png"),
+                   QStringLiteral(":/ravoskel/images/popup_32.png"),
+                   QStringLiteral(":/ravoskel/images/popup_16.png")});
 }

@@ -58,7 +58,10 @@ void writeTextFile(const QString &fileName, const QString &content)
 
 void writePrintLine(const QString &fileName, const QString &text)
 {
-    writeTextFile(fileName, text + kLineEnd);
+    // The line end joins the bytes rather than the text, which would copy a whole page first.
+    QByteArray bytes = toAnsi(text);
+    bytes.append("\r\n");
+    writeFileBytes(fileName, bytes);
 }
 
 void writeLines(const QString &fileName, const QStringList &lines)

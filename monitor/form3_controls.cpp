@@ -152,6 +152,10 @@ void Form3::buildHiddenControls()
     Text3 = build<QLineEdit>(this, QStringLiteral("Text3"));
     Text4 = build<QLineEdit>(this, QStringLiteral("Text4"));
     Text2->setMaxLength(std::numeric_limits<int>::max());
+    // Nobody sees the page in the box, and a box that shows its text lays out and shapes every
+    // character of it at each fetch, many times the cost of the whole fetch: it keeps the text
+    // but shows none.
+    Text2->setEchoMode(QLineEdit::NoEcho);
     WindowsMediaPlayer1 = new AlertPlayer(this);
     WindowsMediaPlayer1->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
 }

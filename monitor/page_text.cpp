@@ -7,16 +7,6 @@
 #include <QFile>
 #include <QStringDecoder>
 
-namespace {
-
-QString decodeUtf8(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    return decoder.decode(bytes);
-}
-
-} // namespace
-
 QString ReadFile(const QString &fileName, const QString &charset)
 {
     QStringDecoder decoder(charset.toLatin1().constData());
@@ -30,5 +20,16 @@ QString ReadFile(const QString &fileName, const QString &charset)
 
 bool pageHoldsChapterLine(const QByteArray &page)
 {
-    return QStringView(decodeUtf8(page)).count(kLineEnd) >= kChapterLine;
+    // CR and LF stand for themselves in UTF-8 and a broken sequence never swallows them, so the
+    // line ends are counted in the bytes, and only as far as the chapter line: decoding the
+    // whole page here would do again what reading the downloaded file does next.
+    const QByteArrayView lineEnd("\r\n");
+    qsizetype from = 0;
+    for (int line = 0; line < kChapterLine; ++line) {
+        from = page.indexOf(lineEnd, from);
+        if (from < 0)
+            return false;
+        from += lineEnd.size();
+    }
+    return true;
 }

@@ -8,6 +8,9 @@
 #       the whole Ravoskel: the query window opens the monitor, both alert boxes are ticked
 #       and "开始检测" pressed with xdotool, as a user would; figures for the main process and
 #       for it with its Qt WebEngine helper processes
+#   xvfb-run -a monitor_cpu.sh <build dir> [seconds] floor-plain|floor-browser|floor-browser-opengl
+#       a floor of the query window's idle cost (bench program idle_floor_window), under the
+#       same window manager
 set -euo pipefail
 
 build=$(realpath "${1:?usage: monitor_cpu.sh <build dir> [seconds] [window|program]}")
@@ -63,11 +66,25 @@ window_named() {
     echo "$id"
 }
 
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+}
+
+run_floor() {
+    start_window_manager
+    QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
+        "$build/bench/query/idle_floor_window" "${mode#floor-}" >/dev/null 2>&1 &
+    measured=$!
+    pids+=($measured)
+    # As long as the whole program takes to open its windows and start monitoring.
+    sleep 5
+}
+
 run_program() {
     cp -r "$build/program/." "$work/run/"
     cd "$work/run"
-    openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
+    start_window_manager
     XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache QT_QPA_PLATFORM=xcb \
         QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
         ./Ravoskelv1.3.6 >/dev/null 2>&1 &
@@ -105,7 +122,10 @@ sample() { cpu_ticks "$measured" $(descendants "$measured"); }
 
 start_site
 write_settings
-"run_$mode"
+case $mode in
+floor-*) run_floor ;;
+*) "run_$mode" ;;
+esac
 sample >"$work/before"
 sleep "$seconds"
 sample >"$work/after"
@@ -117,8 +137,11 @@ awk -v hz="$(getconf CLK_TCK)" -v secs="$seconds" -v main="$measured" -v mode="$
     FNR == NR { before[$1] = $2; next }
     { used = ($2 - before[$1]) / hz; total += used; if ($1 == main) own = used }
     END {
-        printf "%s, monitoring for %d s at a 10 s interval (page hand-off file written: %s)\n",
-               mode, secs, fetched
+        if (mode ~ /^floor-/)
+            printf "%s, recolouring its labels for %d s\n", mode, secs
+        else
+            printf "%s, monitoring for %d s at a 10 s interval (page hand-off file written: %s)\n",
+                   mode, secs, fetched
         printf "  main process: %.2f s CPU (%.2f%% of one core); start-up before it: %.2f s\n",
                own, 100 * own / secs, before[main] / hz
         if (total != own)

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -113,6 +114,17 @@ TEST_F(PopupWindow, RisesToRestStaysPutWhenClickedAndSinksWhereItIsWhenAskedToCl
     }
     EXPECT_GE(form.frameGeometry().top(), screen.height());
     EXPECT_FALSE(form.findChild<QTimer *>("Timer1")->isActive());
+}
+
+TEST_F(PopupWindow, ShowsItsSmallIconDrawingsAndTheDrawnHandOverItsLinks)
+{
+    QList<QSize> sizes = form.windowIcon().availableSizes();
+    std::sort(sizes.begin(), sizes.end(),
+              [](const QSize &a, const QSize &b) { return a.width() < b.width(); });
+    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+    const QCursor hand = label("Label2")->cursor();
+    EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(hand.hotSpot(), QPoint(12, 1));
 }
 
 TEST_F(PopupWindow, LabelsKeepTheirDesignPlacesInProportionAndTheirFontToTheClientHeight)
