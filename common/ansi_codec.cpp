@@ -24,8 +24,9 @@ QByteArray realCodePageName()
 
 struct CodePage {
     QByteArray name = realCodePageName();
-    // Learnt from the converter on first use: the characters it leaves out without a trace.
-    std::optional<BmpSet> dropped;
+    // Learnt from the converter on first use: the characters it leaves out without a trace,
+    // and the surrogates, which it may leave out too, so that one look tells which to mind.
+    std::optional<BmpSet> toMind;
 };
 
 CodePage &codePage()
@@ -43,7 +44,7 @@ QStringEncoder makeEncoder()
 // (soft hyphen, zero-width space and the like) instead of writing '?'. Each character goes
 // in followed by a line feed, which no ANSI code page uses inside a character, so two line
 // feeds in a row mark one that was left out.
-BmpSet learnDroppedCharacters()
+BmpSet learnCharactersToMind()
 {
     QString probe;
     probe.reserve(2 * kBmpEnd);
@@ -55,25 +56,25 @@ BmpSet learnDroppedCharacters()
     }
     QStringEncoder encoder = makeEncoder();
     const QByteArray bytes = encoder.encode(probe);
-    BmpSet dropped;
+    BmpSet toMind;
     char32_t character = kFirstNonAscii;
     qsizetype start = 0;
     for (qsizetype end = bytes.indexOf('\n'); end >= 0; end = bytes.indexOf('\n', start)) {
         if (end == start)
-            dropped.set(character);
+            toMind.set(character);
         start = end + 1;
-        for (++character; QChar::isSurrogate(character); ++character) {
-        }
+        for (++character; QChar::isSurrogate(character); ++character)
+            toMind.set(character);
     }
-    return dropped;
+    return toMind;
 }
 
-const BmpSet &droppedCharacters()
+const BmpSet &charactersToMind()
 {
-    std::optional<BmpSet> &dropped = codePage().dropped;
-    if (!dropped)
-        dropped = learnDroppedCharacters();
-    return *dropped;
+    std::optional<BmpSet> &toMind = codePage().toMind;
+    if (!toMind)
+        toMind = learnCharactersToMind();
+    return *toMind;
 }
 
 bool encodesToNothing(QStringView text)
@@ -86,8 +87,8 @@ bool encodesToNothing(QStringView text)
 // without a copy, when there is none, as nearly always.
 QString withDroppedCharactersMarked(const QString &text)
 {
-    const BmpSet &dropped = droppedCharacters();
-    const auto mustMark = [&](QChar c) { return c.isSurrogate() || dropped.test(c.unicode()); };
+    const BmpSet &toMind = charactersToMind();
+    const auto mustMark = [&](QChar c) { return toMind[c.unicode()]; };
     if (std::none_of(text.begin(), text.end(), mustMark))
         return text;
     QString marked;
@@ -131,6 +132,6 @@ bool ansiCodePageAvailable()
 QByteArray replaceAnsiCodePage(const QByteArray &name)
 {
     CodePage &page = codePage();
-    page.dropped.reset();
+    page.toMind.reset();
     return std::exchange(page.name, name.isEmpty() ? realCodePageName() : name);
 }
