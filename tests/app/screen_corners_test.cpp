@@ -1,6 +1,6 @@
+#include "effects.h"
 #include "form3.h"
 #include "form4.h"
-#include "seam_recorders.h"
 #include "test_environment.h"
 
 #include <QGuiApplication>
@@ -17,7 +17,7 @@ TEST_F(ScreenCorners, TheMonitorAndThePopupKeepToThePrimaryScreen)
 {
     const QRect primary = QGuiApplication::primaryScreen()->geometry();
     ASSERT_NE(primary.topLeft(), QPoint(0, 0)) << "the suite runs with two screens";
-    MessageBoxRecorder boxes;
+    RecordedEffects recorded;
     Form3 monitor;
     monitor.Form_Load();
     monitor.show();
@@ -31,7 +31,7 @@ TEST_F(ScreenCorners, TheMonitorAndThePopupKeepToThePrimaryScreen)
     const QRect rest = popup.frameGeometry();
     EXPECT_EQ(rest.right(), primary.right());
     EXPECT_EQ(rest.top(), primary.bottom() + 1 - 2 * ((rest.height() + 1) / 2));
-    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_EQ(recorded.effects, QStringList());
 }
 
 } // namespace

@@ -1,44 +1,33 @@
+#include "effects.h"
 #include "form3.h"
 #include "line_model.h"
-#include "reference_site.h"
-#include "seam_recorders.h"
-#include "settings_store.h"
 #include "temp_folder.h"
 #include "test_environment.h"
 #include "text_file.h"
+#include "user_view.h"
 #include "x11_window.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
 
 constexpr int kPatienceMs = 60000;
-const QString kNovel = QStringLiteral("校花的贴身高手");
 
 // The road of one update: the monitor polls the site, a chapter is published, the monitor
 // starts the real popup program, whose window names the novel.
-class UpdateRoad : public FreshFolders {
-protected:
-    UpdateRoad()
-    {
-        EXPECT_NE(site.listen(), 0);
-        writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SearchSite"), site.baseAddress());
-        // The monitor finds the popup beside itself or in the working folder.
-        EXPECT_TRUE(QFile::link(QDir(programFolder()).filePath(QStringLiteral("Pingrel")),
-                                workingFile(QStringLiteral("Pingrel"))));
-    }
-
-    ReferenceSite site;
-    MessageBoxRecorder boxes;
-};
+using UpdateRoad = SiteFolders;
 
 TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
 {
+    // The monitor finds the popup beside itself or in the working folder.
+    ASSERT_TRUE(QFile::link(QDir(programFolder()).filePath(QStringLiteral("Pingrel")),
+                            workingFile(QStringLiteral("Pingrel"))));
+    RecordedEffects boxes;
+    replaceLaunchHandler({}); // the real popup, please
+    const QString novel = QStringLiteral("校花的贴身高手");
     Form3 monitor;
     monitor.Form_Load();
     monitor.show();
@@ -46,30 +35,26 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     const X11Window corner =
         X11Window::awaitCaption(QStringLiteral("^自动检测小说更新"), kPatienceMs);
     EXPECT_EQ(corner.outerRect().topRight(), QPoint(X11Window::screenSize().width() - 1, 0));
-    monitor.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(kNovel);
-    monitor.findChild<QLineEdit *>(QStringLiteral("Text5"))->setText(QStringLiteral("1000"));
-    monitor.findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
-
+    typeOver(monitor.findChild<QWidget *>(QStringLiteral("Text5")), QStringLiteral("1000"));
+    QTest::mouseClick(monitor.findChild<QWidget *>(QStringLiteral("Check1")), Qt::LeftButton);
     QSignalSpy baseline(&monitor, &Form3::currentChapterFetchFinished);
-    monitor.Command1_Click();
+    QTest::mouseClick(monitor.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
     ASSERT_TRUE(baseline.wait(kPatienceMs));
-    ASSERT_TRUE(baseline.first().at(0).toBool());
-    site.publishChapter(kNovel);
+    site.publishChapter(novel);
 
-    const QString caption = QStringLiteral("来自Ravoskel的消息:【") + kNovel +
+    const QString caption = QStringLiteral("来自Ravoskel的消息:【") + novel +
                             QStringLiteral("已有更新章节】-VemoQQ731508264");
-    const QString captionPattern = QStringLiteral("已有更新章节】-VemoQQ731508264$");
-    const X11Window popup = X11Window::awaitCaption(captionPattern, kPatienceMs);
+    const QString captionEnd = QStringLiteral("已有更新章节】-VemoQQ731508264$");
+    const X11Window popup = X11Window::awaitCaption(captionEnd, kPatienceMs);
     ASSERT_TRUE(popup.isValid());
     EXPECT_EQ(popup.caption(), caption);
     EXPECT_TRUE(popup.states().contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
     // What the popup shows as its chapter line is the page it was handed.
     EXPECT_EQ(lineAt(LoadTextFile(tempFilePath(kPageHandoffFile)), kChapterLine),
-              site.chapterLine(kNovel));
-    EXPECT_TRUE(boxes.texts.isEmpty());
-
+              site.chapterLine(novel));
     popup.requestClose();
-    EXPECT_TRUE(X11Window::awaitNoCaption(captionPattern, kPatienceMs));
+    EXPECT_TRUE(X11Window::awaitNoCaption(captionEnd, kPatienceMs));
+    EXPECT_EQ(boxes.effects, QStringList()) << "no message box";
 }
 
 } // namespace

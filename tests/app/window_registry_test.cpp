@@ -1,13 +1,12 @@
 #include "browser.h"
+#include "effects.h"
+#include "endpoints.h"
 #include "program_folder.h"
-#include "reference_site.h"
-#include "seam_recorders.h"
-#include "settings_store.h"
 #include "test_environment.h"
+#include "user_view.h"
 #include "window_registry.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,102 +22,92 @@ protected:
     {
         if (event->type() == QEvent::Show && watched->isWidgetType() &&
             static_cast<QWidget *>(watched)->isWindow())
-            shown.append(watched->objectName());
+            shown << watched->objectName();
         return false;
     }
 };
 
-class WindowRegistryTest : public FreshFolders {
+// The main program's windows as the registry opens them, in a fresh program folder.
+class WindowRegistryTest : public SiteFolders {
 protected:
-    WindowRegistryTest()
-    {
-        replaceProgramFolder(workingFolder());
-        EXPECT_NE(site.listen(), 0);
-        writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SupportPage"),
-                     site.baseAddress() + QStringLiteral("/support.html"));
-    }
+    WindowRegistryTest() { replaceProgramFolder(workingFolder()); }
     ~WindowRegistryTest() override
     {
         delete windows.queryWindow();
         delete windows.supportWindow();
         delete windows.monitorWindow();
-        replaceProgramFolder(QString());
+        replaceProgramFolder({});
     }
 
-    static void closeWindow(QWidget *window)
+    static void click(QWidget *window, const QString &name)
+    {
+        QTest::mouseClick(window->findChild<QWidget *>(name), Qt::LeftButton, {}, QPoint(2, 2));
+    }
+    static void close(QWidget *window)
     {
         QPointer<QWidget> closing = window;
         window->close();
         EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }));
     }
-
-    static int visibleWindows()
+    static QStringList shownWindows()
     {
-        int count = 0;
-        for (QWidget *window : QApplication::topLevelWidgets())
-            count += window->isVisible() ? 1 : 0;
-        return count;
+        QStringList shown;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                shown << window->objectName();
+        }
+        shown.sort();
+        return shown;
     }
 
-    ReferenceSite site;
-    MessageBoxRecorder boxes;
-    LaunchRecorder launches;
+    RecordedEffects recorded;
     WindowRegistry windows;
 };
 
-TEST_F(WindowRegistryTest, TheTopmostFixedSupportWindowIsShownBeforeTheQueryWindow)
+TEST_F(WindowRegistryTest, TheTopmostFixedSupportWindowOpensFirstAndEachWindowOnlyOnce)
 {
     ShowOrder order;
     qApp->installEventFilter(&order);
     windows.showQueryWindow();
     qApp->removeEventFilter(&order);
-    EXPECT_EQ(order.shown, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form1")}));
+    EXPECT_EQ(order.shown, (QStringList{"Form2", "Form1"}));
     Form2 *support = windows.supportWindow();
     EXPECT_TRUE(support->windowFlags() & Qt::WindowStaysOnTopHint);
+    expectBuiltAsDesigned(*support, Form2::design());
     EXPECT_EQ(support->windowTitle(), QStringLiteral("支持作者并关注以后更新"));
     EXPECT_EQ(support->minimumSize(), support->maximumSize());
     EXPECT_FALSE(support->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(support->parentWidget(), nullptr) << "its own taskbar button, not owned";
     EXPECT_FALSE(support->findChild<Browser *>(QStringLiteral("WebBrowser1"))->Silent());
-    auto *label = support->findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *label = support->findChild<QWidget *>(QStringLiteral("Label1"));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(label->font().bold());
-    support->Label1_Click();
-    ASSERT_EQ(launches.requests.size(), 1u);
-    EXPECT_TRUE(launches.requests[0].target.endsWith(QStringLiteral("/microblog.html")));
-}
+    click(support, QStringLiteral("Label1"));
+    EXPECT_EQ(recorded.effects,
+              QStringList(QStringLiteral("explorer ") + endpointAddress(Endpoint::MicroblogPage)));
 
-TEST_F(WindowRegistryTest, EachWindowExistsOnceAndAnOpenOneIsOnlyShownAgain)
-{
-    windows.showQueryWindow();
     Form1 *query = windows.queryWindow();
-    Form2 *support = windows.supportWindow();
-    Q_EMIT query->monitorRequested();
+    click(query, QStringLiteral("Command3"));
     Form3 *monitor = windows.monitorWindow();
+    ASSERT_NE(monitor, nullptr);
+    click(query, QStringLiteral("Command3"));
     windows.showQueryWindow();
-    Q_EMIT query->monitorRequested();
     EXPECT_EQ(windows.queryWindow(), query);
     EXPECT_EQ(windows.monitorWindow(), monitor);
-    EXPECT_EQ(visibleWindows(), 3);
-    closeWindow(query);
-    Q_EMIT monitor->queryWindowRequested();
-    EXPECT_NE(windows.queryWindow(), nullptr);
-    EXPECT_EQ(windows.supportWindow(), support) << "a second load shows the open support window";
-    EXPECT_EQ(visibleWindows(), 3);
+    EXPECT_EQ(windows.supportWindow(), support);
+    EXPECT_EQ(shownWindows(), (QStringList{"Form1", "Form2", "Form3"}));
 }
 
 TEST_F(WindowRegistryTest, AClosedQueryWindowComesBackWithItsWholeLoadAndTheSupportWindow)
 {
     windows.showQueryWindow();
-    windows.showMonitorWindow();
-    closeWindow(windows.supportWindow());
-    closeWindow(windows.queryWindow());
+    click(windows.queryWindow(), QStringLiteral("Command3"));
+    close(windows.supportWindow());
+    close(windows.queryWindow());
     QSignalSpy pages(&site, &ReferenceSite::pageRequested);
-    Q_EMIT windows.monitorWindow()->queryWindowRequested();
-    ASSERT_NE(windows.queryWindow(), nullptr);
-    ASSERT_NE(windows.supportWindow(), nullptr);
-    EXPECT_TRUE(windows.supportWindow()->isVisible());
+    click(windows.monitorWindow(), QStringLiteral("Label2")); // the current chapter line
+    EXPECT_EQ(shownWindows(), (QStringList{"Form1", "Form2", "Form3"}));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             return std::any_of(pages.begin(), pages.end(), [](const QList<QVariant> &request) {

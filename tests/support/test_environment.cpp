@@ -1,5 +1,7 @@
 #include "test_environment.h"
 
+#include "settings_store.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -21,7 +23,7 @@ QString FreshFolders::workingFile(const QString &name) const
     return QDir(m_working.path()).filePath(name);
 }
 
-QString FreshFolders::programFolder() const
+QString FreshFolders::programFolder()
 {
     return qEnvironmentVariable("RAVOSKEL_PROGRAM_DIR");
 }
@@ -31,6 +33,16 @@ void FreshFolders::writeWorkingFile(const QString &name, const QByteArray &bytes
     QFile file(workingFile(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
     file.write(bytes);
+}
+
+SiteFolders::SiteFolders()
+{
+    EXPECT_NE(site.listen(), 0);
+    const QString base = site.baseAddress();
+    const QString endpoints = QStringLiteral("Endpoints");
+    writeSetting(endpoints, QStringLiteral("SearchSite"), base);
+    writeSetting(endpoints, QStringLiteral("VersionPage"), base + QStringLiteral("/version.html"));
+    writeSetting(endpoints, QStringLiteral("SupportPage"), base + QStringLiteral("/support.html"));
 }
 
 QByteArray fileBytes(const QString &path)

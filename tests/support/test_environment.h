@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reference_site.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -15,7 +17,7 @@ protected:
 
     QString workingFolder() const { return m_working.path(); }
     QString workingFile(const QString &name) const;
-    QString programFolder() const; // the built program folder with both programs
+    static QString programFolder(); // the built program folder with both programs
     void writeWorkingFile(const QString &name, const QByteArray &bytes) const;
 
 private:
@@ -23,6 +25,15 @@ private:
     QTemporaryDir m_cache;
     QTemporaryDir m_working;
     QString m_previousWorkingFolder;
+};
+
+// Fresh folders and the reference site on loopback, the programs' outside addresses pointing
+// at it.
+class SiteFolders : public FreshFolders {
+protected:
+    SiteFolders();
+
+    ReferenceSite site;
 };
 
 // The bytes of a file, none when there is no file.

@@ -6,10 +6,13 @@
 
 namespace {
 
-QString runTool(const QString &program, const QStringList &arguments)
+// A tool's output, empty when it failed. The command's words are separated by single blanks.
+QString run(const QString &command, const QStringList &more = {})
 {
+    QStringList words = command.split(QLatin1Char(' '));
+    const QString program = words.takeFirst();
     QProcess tool;
-    tool.start(program, arguments);
+    tool.start(program, words + more);
     tool.waitForFinished();
     return tool.exitCode() == 0 ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
 }
@@ -17,28 +20,25 @@ QString runTool(const QString &program, const QStringList &arguments)
 // The value of a window property as xprop prints it, or empty.
 QString property(const QString &id, const QString &name)
 {
-    const QString line = runTool(QStringLiteral("xprop"),
-                                 {QStringLiteral("-notype"), QStringLiteral("-id"), id, name});
+    const QString line = run(QStringLiteral("xprop -notype -id ") + id, {name});
     const qsizetype equals = line.indexOf(QStringLiteral(" = "));
     return equals < 0 ? QString() : line.mid(equals + 3).trimmed();
 }
 
 int xwininfoNumber(const QString &info, const QString &label)
 {
-    const QRegularExpression pattern(label + QStringLiteral(":\\s*(-?\\d+)"));
-    return pattern.match(info).captured(1).toInt();
+    return QRegularExpression(label + QStringLiteral(":\\s*(-?\\d+)"))
+        .match(info)
+        .captured(1)
+        .toInt();
 }
 
 } // namespace
 
-// The first visible window xdotool finds with the given search options.
 X11Window X11Window::searched(const QStringList &options)
 {
     X11Window window;
-    window.m_id =
-        runTool(QStringLiteral("xdotool"),
-                QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + options)
-            .section(QLatin1Char('\n'), 0, 0);
+    window.m_id = run(QStringLiteral("xdotool search --onlyvisible"), options).section('\n', 0, 0);
     return window;
 }
 
@@ -55,18 +55,19 @@ X11Window X11Window::withCaption(const QString &pattern)
 X11Window X11Window::awaitCaption(const QString &pattern, int milliseconds)
 {
     X11Window window;
-    const bool appeared = QTest::qWaitFor(
-        [&] {
-            window = withCaption(pattern);
-            return window.isValid();
-        },
-        milliseconds);
-    return appeared ? window : X11Window();
+    return QTest::qWaitFor([&] { return (window = withCaption(pattern)).isValid(); }, milliseconds)
+               ? window
+               : X11Window();
 }
 
 bool X11Window::awaitNoCaption(const QString &pattern, int milliseconds)
 {
     return QTest::qWaitFor([&] { return !withCaption(pattern).isValid(); }, milliseconds);
+}
+
+int X11Window::countWithCaption(const QString &pattern)
+{
+    return int(run(QStringLiteral("xdotool search --onlyvisible --name"), {pattern}).count('\n'));
 }
 
 QString X11Window::caption() const
@@ -81,7 +82,7 @@ QStringList X11Window::states() const
 
 QRect X11Window::outerRect() const
 {
-    const QString info = runTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), m_id});
+    const QString info = run(QStringLiteral("xwininfo -id ") + m_id);
     // left, right, top, bottom
     const QStringList frame =
         property(m_id, QStringLiteral("_NET_FRAME_EXTENTS")).split(QStringLiteral(", "));
@@ -95,37 +96,26 @@ QRect X11Window::outerRect() const
                            frame[3].toInt());
 }
 
+void X11Window::requestClose() const
+{
+    run(QStringLiteral("wmctrl -i -c ") + m_id);
+}
+
 void X11Window::click(const QPoint &point) const
 {
-    runTool(QStringLiteral("xdotool"),
-            {QStringLiteral("mousemove"), QStringLiteral("--window"), m_id,
-             QString::number(point.x()), QString::number(point.y()), QStringLiteral("click"),
-             QStringLiteral("1")});
+    run(QStringLiteral("xdotool mousemove --window %1 %2 %3 click 1")
+            .arg(m_id)
+            .arg(point.x())
+            .arg(point.y()));
 }
 
 void X11Window::pressKey(const QString &key) const
 {
-    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                                        m_id, QStringLiteral("key"), key});
-}
-
-int X11Window::countWithCaption(const QString &pattern)
-{
-    return int(runTool(QStringLiteral("xdotool"),
-                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--name"), pattern})
-                   .count(QLatin1Char('\n')));
-}
-
-void X11Window::requestClose() const
-{
-    runTool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), m_id});
+    run(QStringLiteral("xdotool windowactivate --sync ") + m_id, {QStringLiteral("key"), key});
 }
 
 QSize X11Window::screenSize()
 {
-    const QStringList size =
-        runTool(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")})
-            .split(QLatin1Char(' '));
+    const QStringList size = run(QStringLiteral("xdotool getdisplaygeometry")).split(' ');
     return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
 }

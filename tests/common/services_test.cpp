@@ -1,0 +1,150 @@
+#include "effects.h"
+#include "endpoints.h"
+#include "handler_guard.h"
+#include "launcher.h"
+#include "msgbox.h"
+#include "program_identity.h"
+#include "purge_batch.h"
+#include "runtime_error.h"
+#include "search_address.h"
+#include "settings_store.h"
+#include "temp_folder.h"
+#include "test_environment.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using Services = FreshFolders;
+
+TEST_F(Services, ThePurgeBatchIsWrittenWholeToTheOwnersTempFolderAndStartedHidden)
+{
+    RecordedEffects recorded;
+    const QString batch = tempFilePath(QStringLiteral("delCache.bat"));
+    for (int round = 0; round < 2; ++round) {
+        purgeBrowserCache(kPurgeLine1, kPurgeLine2);
+        EXPECT_EQ(fileBytes(batch),
+                  "del /s /q /f \"%userprofile%\\Local Settings\\Temporary Internet "
+                  "Files\\*.aspx\"\r\n"
+                  "del /s /q /f \"%userprofile%\\Local Settings\\Temporary Internet "
+                  "Files\\*.htm\"\r\n"
+                  "cd /d \"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\Temporary Internet "
+                  "Files\\content.IE5\\\" || exit /b 1\r\n"
+                  "del /s /q /f *.aspx\r\n"
+                  "del /s /q /f *.htm\r\n");
+    }
+    EXPECT_EQ(recorded.effects, QStringList(2, batch));
+    EXPECT_EQ(recorded.launches.back().style, WindowStyle::Hidden);
+    const QFileInfo folder(tempFolder());
+    EXPECT_TRUE(folder.absoluteFilePath().startsWith(qEnvironmentVariable("XDG_CACHE_HOME")));
+    EXPECT_EQ(folder.permissions() & 0x0077, QFileDevice::Permissions());
+}
+
+TEST_F(Services, TitlesTravelAsPercentEncodedGbkBytesToTheConfiguredSite)
+{
+    EXPECT_EQ(searchUrl(QStringLiteral("abc")).toEncoded(),
+              QByteArray("http://127.0.0.1:8964/searchname.aspx?wd=abc"));
+    writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SearchSite"),
+                 QStringLiteral("http://127.0.0.1:1234"));
+    EXPECT_EQ(searchUrl(QStringLiteral("校花 A&B#C+D%E-_.~")).toEncoded(),
+              QByteArray("http://127.0.0.1:1234/searchname.aspx?wd="
+                         "%D0%A3%BB%A8%20A%26B%23C%2BD%25E-_.~"));
+    EXPECT_EQ(searchUrl(QString()).toEncoded(),
+              QByteArray("http://127.0.0.1:1234/searchname.aspx?wd="));
+    EXPECT_EQ(endpointAddress(Endpoint::VersionPage),
+              QStringLiteral("http://127.0.0.1:8964/version.html"));
+}
+
+TEST(HandlerGuard, AnErrorIsReportedOnceWithNothingRunningBehindItThenEndsTheProgram)
+{
+    RecordedEffects recorded;
+    QTimer ticking;
+    int ticks = 0;
+    QObject::connect(&ticking, &QTimer::timeout, [&] { ++ticks; });
+    ticking.start(1);
+    bool queuedCallRan = false;
+    replaceMessageBoxHandler([&](const QString &text) {
+        recorded.effects << text;
+        QMetaObject::invokeMethod(
+            &ticking, [&] { queuedCallRan = true; }, Qt::QueuedConnection);
+        // The box runs an event loop of its own while the user reads it.
+        const int before = ticks;
+        EXPECT_FALSE(QTest::qWaitFor([&] { return ticks != before || queuedCallRan; }, 200));
+        guarded([] { throw RuntimeError(ErrorNumber::DiskFull); })();
+    });
+    int runs = 0;
+    guarded([&] { ++runs; })();
+    guarded([&] {
+        throw RuntimeError(ErrorNumber::FileNotFound);
+        ++runs;
+    })();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(recorded.effects, (QStringList{QStringLiteral("实时错误 '53':\n\n文件未找到"),
+                                             QStringLiteral("exit 1")}));
+}
+
+using Launcher = FreshFolders;
+
+TEST_F(Launcher, EachStartGivesWindowsItsWholeCommandLineAndItsWindowStyle)
+{
+    // Windows gets each line whole and finds the program in it itself, blanks in its path and
+    // all; a line cut or quoted here would start something else or nothing.
+    const QString offer = QStringLiteral("http://127.0.0.1:8964/offer/tv.html?from=ravoskel&id=7");
+    const QString batch = QStringLiteral("C:\\Windows\\Temp\\delCache.bat");
+    const std::pair<std::function<void()>, WindowStyle> starts[] = {
+        {[&] { openAddressInBrowser(offer); }, WindowStyle::NormalFocus},
+        {[&] { openAddressWithBrowserProgram(offer); }, WindowStyle::Hidden},
+        {[&] { runPurgeBatch(batch); }, WindowStyle::Hidden},
+        {[] { deleteFileThroughInterpreter(QStringLiteral("vemotemp.vemo")); },
+         WindowStyle::MinimizedFocus},
+        {[] { startSystemProgram(kPopupProgramFile); }, WindowStyle::NormalFocus},
+        {[] { startSystemProgram(kMainProgramFile); }, WindowStyle::NormalFocus},
+    };
+    RecordedEffects recorded;
+    for (const auto &[start, style] : starts) {
+        start();
+        EXPECT_EQ(recorded.launches.back().style, style) << recorded.effects.last().toStdString();
+    }
+    EXPECT_EQ(
+        recorded.effects,
+        (QStringList{QStringLiteral("explorer ") + offer,
+                     QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ") + offer,
+                     batch, QStringLiteral("cmd /c del vemotemp.vemo"),
+                     QStringLiteral("Pingrel.exe"), QStringLiteral("Ravoskelv1.3.6.exe")}));
+}
+
+TEST_F(Launcher, HereProgramsAreFoundBesideTheStarterFilesRemovedAndTheBrowserCachePurged)
+{
+    const auto makeExecutable = [this](const QString &name) {
+        writeWorkingFile(name, "#!/bin/sh\n");
+        QFile::setPermissions(workingFile(name), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    };
+    try {
+        startSystemProgram(QStringLiteral("Pingrel.exe"));
+        ADD_FAILURE() << "a missing program was reported as started";
+    } catch (const RuntimeError &error) {
+        EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
+    }
+    makeExecutable(QStringLiteral("Pingrel"));
+    EXPECT_EQ(locateSystemProgram(QStringLiteral("Pingrel.exe")),
+              workingFile(QStringLiteral("Pingrel")));
+    const QString ownName = QCoreApplication::applicationFilePath().section(QLatin1Char('/'), -1);
+    makeExecutable(ownName);
+    EXPECT_EQ(locateSystemProgram(ownName + QStringLiteral(".exe")),
+              QCoreApplication::applicationFilePath());
+
+    deleteFileThroughInterpreter(QStringLiteral("Pingrel"));
+    EXPECT_FALSE(QFile::exists(workingFile(QStringLiteral("Pingrel"))));
+    EXPECT_NO_THROW(deleteFileThroughInterpreter(QStringLiteral("Pingrel")));
+    int purges = 0;
+    setBrowserCachePurger([&] { ++purges; });
+    runPurgeBatch(QStringLiteral("delCache.bat"));
+    setBrowserCachePurger({});
+    EXPECT_EQ(purges, 1);
+}
+
+} // namespace

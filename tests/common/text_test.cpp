@@ -1,0 +1,55 @@
+#include "ansi_codec.h"
+#include "code_page_check.h"
+#include "effects.h"
+#include "line_model.h"
+#include "runtime_error.h"
+#include "test_environment.h"
+#include "text_file.h"
+
+#include <QDir>
+
+namespace {
+
+int errorNumberOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+TEST(AnsiCodec, AQtWithoutTheConverterIsToldOfOnceAtStart)
+{
+    RecordedEffects recorded;
+    EXPECT_TRUE(ansiCodePageReady());
+    replaceAnsiCodePage("No-Such-Code-Page");
+    EXPECT_FALSE(ansiCodePageReady());
+    replaceAnsiCodePage({});
+    ASSERT_EQ(recorded.effects.size(), 1);
+    EXPECT_TRUE(recorded.effects.first().contains(QStringLiteral("GBK")));
+}
+
+using TextFiles = FreshFolders;
+
+TEST_F(TextFiles, AreCreatedWhenMissingKeptWhenThereAndFailWithTheStandardNumbers)
+{
+    ensureFileExists(QStringLiteral("b.txt"));
+    writePrintLine(QStringLiteral("a.txt"), QStringLiteral("A"));
+    ensureFileExists(QStringLiteral("a.txt"));
+    EXPECT_EQ(fileBytes(QStringLiteral("a.txt")), QByteArray("A\r\n"));
+    EXPECT_EQ(fileBytes(QStringLiteral("b.txt")), QByteArray());
+
+    EXPECT_EQ(errorNumberOf([] { LoadTextFile(QStringLiteral("missing.txt")); }),
+              ErrorNumber::FileNotFound);
+    EXPECT_EQ(errorNumberOf([] { LoadTextFile(QStringLiteral("no/such/folder/x")); }),
+              ErrorNumber::PathNotFound);
+    EXPECT_EQ(errorNumberOf([] { writePrintLine(QStringLiteral("no/such/folder/x"), {}); }),
+              ErrorNumber::PathNotFound);
+    QDir().mkdir(QStringLiteral("folder"));
+    EXPECT_NE(errorNumberOf([] { LoadTextFile(QStringLiteral("folder")); }), 0);
+    EXPECT_NE(errorNumberOf([] { writePrintLine(QStringLiteral("folder"), {}); }), 0);
+}
+
+} // namespace

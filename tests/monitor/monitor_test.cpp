@@ -1,0 +1,381 @@
+#include "alert_player.h"
+#include "chapter_change.h"
+#include "check_interval.h"
+#include "download_timeout.h"
+#include "effects.h"
+#include "endpoints.h"
+#include "form3.h"
+#include "line_model.h"
+#include "page_text.h"
+#include "settings_store.h"
+#include "temp_folder.h"
+#include "test_environment.h"
+#include "text_file.h"
+#include "user_view.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTest>
+#include <QTimer>
+
+#include <variant>
+
+namespace {
+
+TEST(ChapterLines, OnlyAPageReachingLine56CountsAndOnlyLetterCaseIsNoChange)
+{
+    const QByteArray line = "第一行\r\n";
+    EXPECT_TRUE(pageHoldsChapterLine(line.repeated(56))); // line 56 is the empty piece at the end
+    EXPECT_FALSE(pageHoldsChapterLine(line.repeated(55)));
+    EXPECT_FALSE(pageHoldsChapterLine(line.repeated(200).replace("\r\n", "\n")));
+    EXPECT_FALSE(chapterChanged("<td>第9章 ABC</td>", "<TD>第9章 abc</td>"));
+    EXPECT_TRUE(chapterChanged("第9章 新", "第9章 新 "));
+    EXPECT_TRUE(chapterChanged("第9章 新", "第8章 旧")); // back to an older text
+    EXPECT_FALSE(chapterChanged(kAwaitingCurrentChapter, "第9章 新"));
+}
+
+QByteArray gbkLine(const QString &text)
+{
+    return QByteArray(QStringEncoder("GBK").encode(text)) + "\r\n";
+}
+
+// A monitor window opened against the reference site on loopback, every platform service
+// recorded instead of carried out.
+class MonitorWindow : public SiteFolders {
+public:
+    MonitorWindow()
+    {
+        site.addNovel(novel, {"第1章 出山", "第2章 下山"});
+        replaceSoundHandler([this](const QString &fileName) { recorded.effects << fileName; });
+        replaceLaunchHandler([this, real = replaceLaunchHandler({})](const LaunchRequest &request) {
+            real(request);
+            if (request.intent == LaunchRequest::Intent::StartProgram)
+                titles << fileBytes(tempFilePath(kTitleHandoffFile));
+        });
+        open();
+    }
+    ~MonitorWindow() override
+    {
+        replaceDownloadTimeout(std::chrono::seconds(30));
+        replaceSoundHandler({});
+    }
+
+    void open() // closing the window, if open, and opening it again
+    {
+        if (form)
+            form->close();
+        form = std::make_unique<Form3>();
+        QObject::connect(form.get(), &Form3::queryWindowRequested,
+                         [this] { recorded.effects << "query"; });
+        form->Form_Load();
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    QTimer *timer(int n) const { return form->findChild<QTimer *>("Timer" + QString::number(n)); }
+    QWidget *find(const QString &name) const { return form->findChild<QWidget *>(name); }
+    QString text(const QString &name) const { return find(name)->property("text").toString(); }
+    void click(const QString &name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
+    // What the user sees happen: programs started but the purge batch, sounds, boxes, and the
+    // query window asked for.
+    QStringList effects() const
+    {
+        QStringList seen = recorded.effects;
+        seen.removeAll(tempFilePath(kPurgeBatchFile));
+        return seen;
+    }
+    // The running timers, the enabled ones of the two buttons and the name box, then effects.
+    std::string seen() const
+    {
+        QStringList seen;
+        for (const char *name :
+             {"Timer1", "Timer2", "Timer3", "Timer4", "Command1", "Command2", "Text1"}) {
+            const QObject *control = form->findChild<QObject *>(name);
+            if (control->property(control->isWidgetType() ? "enabled" : "active").toBool())
+                seen << name;
+        }
+        return (seen + effects()).join(' ').toStdString();
+    }
+
+    void start(const QString &interval = "10000")
+    {
+        typeOver(find("Text1"), novel);
+        typeOver(find("Text5"), interval);
+        click("Command1");
+    }
+    // Raises a fetch timer's handler and waits for the fetch; false if it failed.
+    bool fetch(void (Form3::*tick)()) const
+    {
+        QSignalSpy spy(form.get(), tick == &Form3::Timer1_Timer
+                                       ? &Form3::currentChapterFetchFinished
+                                       : &Form3::serverChapterFetchFinished);
+        (*form.*tick)();
+        return spy.wait(10000) && spy.first().first().toBool();
+    }
+    bool currentFetch() const { return fetch(&Form3::Timer1_Timer); }
+    bool serverFetch() const { return fetch(&Form3::Timer2_Timer); }
+    void remember(const QString &chapterLine) const
+    {
+        writeLines("vemotemp.vemo", QStringList(kChapterLine, "<tr>") << chapterLine);
+    }
+
+    const QString novel = "斗破苍穹 测试版";
+    RecordedEffects recorded;
+    QList<QByteArray> titles; // the title hand-off file at each program start
+    std::unique_ptr<Form3> form;
+};
+
+// A row of the monitor's state table: the button clicked or the timer that ticks, what is
+// seen afterwards, and the setup: the chapter line in "vemotemp.vemo", the ticked boxes,
+// whether monitoring was started, the server caption (with both alert checks running) and
+// the site's fault.
+struct Row {
+    const char *name;
+    std::variant<const char *, void (Form3::*)()> event;
+    const char *seen;
+    const char *memory = nullptr;
+    int boxes = 0;
+    bool started = false;
+    const char *served = nullptr;
+    FaultMode fault = FaultMode::None;
+    friend void PrintTo(const Row &row, std::ostream *out) { *out << row.name; }
+};
+
+using F = Form3;
+constexpr int popup = 1, sound = 2;
+
+const Row kRows[] = {
+    {"Load", "", "Command1 Command2 Text1"},
+    {"StopBeforeAnyStart", "Command2", "Command1 Text1"},
+    {"StartWithTheMemory", "Command1", "Timer2 Command2", "第1章"},
+    // A start leaves the alert checks as they were.
+    {"StartWithoutTheMemory", "Command1", "Timer1 Timer2 Timer3 Timer4 Command2", nullptr, 0, false,
+     "第2章"},
+    {"Stop", "Command2", "Command1 Text1", "第1章", 0, true, "第2章"},
+    {"ChangeNovel", "Command3",
+     "Command1 Text1 cmd /c del vemotemp.vemo 已删除其他小说记录，请重新输入小说名进行更新检测",
+     "第1章", 0, true, "第2章"},
+    {"CurrentChapterFetch", &F::Timer1_Timer, "Timer2 Command2", nullptr, 0, true},
+    {"FailedCurrentChapterFetch", &F::Timer1_Timer, "Timer1 Timer2 Command2", nullptr, 0, true,
+     nullptr, FaultMode::NotFound404},
+    {"ServerChapterFetchPopupTicked", &F::Timer2_Timer, "Timer2 Timer3 Command2", "第1章", popup,
+     true},
+    {"ServerChapterFetchSoundTicked", &F::Timer2_Timer, "Timer2 Timer4 Command2", "第1章", sound,
+     true},
+    {"FailedServerChapterFetch", &F::Timer2_Timer, "Timer2 Command2", "第1章", popup | sound, true,
+     nullptr, FaultMode::TruncatedBody},
+    {"PopupCheckEqualCaptions", &F::Timer3_Timer, "Timer2 Timer3 Timer4 Command2", "第1章 ABC", 0,
+     true, "第1章 abc"},
+    {"PopupCheckDifferingCaptions", &F::Timer3_Timer,
+     "Timer1 Timer4 Command1 Text1 Pingrel.exe query", "第1章", 0, true, "第2章"},
+    {"SoundCheckEqualCaptions", &F::Timer4_Timer, "Timer2 Timer3 Timer4 Command2", "第1章 ABC", 0,
+     true, "第1章 abc"},
+    {"SoundCheckDifferingCaptions", &F::Timer4_Timer, "Timer1 Command1 Text1 vemomp3.mp3 query",
+     "第1章", 0, true, "第2章"},
+    {"PopupCheckWhileTheBaselineIsFetched", &F::Timer3_Timer,
+     "Timer1 Timer2 Timer3 Timer4 Command2", nullptr, 0, true, "第2章"},
+};
+
+class MonitorEvent : public MonitorWindow, public ::testing::WithParamInterface<Row> {};
+
+} // namespace
+
+TEST_P(MonitorEvent, LeavesTheMonitorAsTheTableSays)
+{
+    const Row &row = GetParam();
+    if (row.memory)
+        remember(row.memory);
+    if (row.boxes & popup)
+        click("Check1");
+    if (row.boxes & sound)
+        click("Check2");
+    if (row.started)
+        start();
+    if (row.served) {
+        timer(3)->start();
+        timer(4)->start();
+        find("Label5")->setProperty("text", row.served);
+    }
+    site.setFault(novel, row.fault);
+    if (const auto *button = std::get_if<const char *>(&row.event); button && **button)
+        click(*button);
+    else if (const auto *tick = std::get_if<void (Form3::*)()>(&row.event)) {
+        if (*tick == &F::Timer1_Timer || *tick == &F::Timer2_Timer)
+            EXPECT_EQ(fetch(*tick), row.fault == FaultMode::None);
+        else
+            (*form.**tick)();
+    }
+    EXPECT_EQ(seen(), row.seen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, MonitorEvent, ::testing::ValuesIn(kRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MonitorWindow, OpensAsDrawnAndKeepsSettingsOnlyFromAGoodStart)
+{
+    expectBuiltAsDesigned(Form3(), Form3::design()); // before its load fills in the settings
+    EXPECT_EQ(text("Text1"), "校花的贴身高手");
+    EXPECT_EQ(text("Text5"), "10000");
+    for (const char *typed : {"abc", "999", "2147483648"})
+        start(typed);
+    const QString refused = "检测时间间格请输入1000到2147483647之间的整数(毫秒)";
+    EXPECT_EQ(effects(), QStringList(3, refused));
+    EXPECT_EQ(seen(), "Command1 Command2 Text1 " + QStringList(3, refused).join(' ').toStdString());
+    EXPECT_FALSE(QFile::exists(tempFilePath(kTitleHandoffFile)));
+    open();
+    EXPECT_EQ(text("Text1"), "校花的贴身高手");
+    start(" 3000 ");
+    EXPECT_EQ(timer(2)->interval(), 3000);
+    EXPECT_EQ(readSetting("Settings", "1.vemo", {}), novel);
+    EXPECT_EQ(readSetting("Settings", "2.vemo", {}), " 3000 ");
+    click("Command3"); // 更换小说 empties the box but keeps what was stored
+    open();
+    EXPECT_EQ(text("Text1"), novel);
+    EXPECT_EQ(text("Text5"), " 3000 ");
+}
+
+TEST_F(MonitorWindow, OnlyARealChangeOfTheChapterLineAlertsPopupFirstThenSound)
+{
+    click("Check1");
+    click("Check2");
+    start();
+    ASSERT_TRUE(currentFetch());
+    // The memory holds the page in the ANSI code page, one CR LF added to the page's own.
+    const QByteArray remembered = fileBytes("vemotemp.vemo");
+    EXPECT_TRUE(remembered.endsWith("</html>\r\n\r\n") &&
+                remembered.contains(gbkLine(site.chapterLine(novel))));
+    click("Command5"); // a demonstration while monitoring
+
+    site.publishChapter(novel);
+    ASSERT_TRUE(serverFetch());
+    // One fetch armed both checks: the popup's comes a second before the sound's.
+    EXPECT_LT(timer(3)->remainingTime(), timer(4)->remainingTime());
+    form->Timer3_Timer();
+    // The popup names the novel, not the demonstration, and reads the new chapter line.
+    EXPECT_EQ(titles, (QList<QByteArray>{gbkLine("这是示范消息提示"), gbkLine(novel)}));
+    const QByteArray page = fileBytes(tempFilePath(kPageHandoffFile));
+    EXPECT_TRUE(page.endsWith("\r\n") && page.contains(gbkLine(text("Label5"))));
+    // The sound check comes before the new baseline is in, so the captions still differ.
+    form->Timer4_Timer();
+    ASSERT_TRUE(currentFetch());
+
+    open(); // the next start takes the new baseline from the memory, without a fetch
+    start();
+    EXPECT_EQ(text("Label2"), site.chapterLine(novel));
+    EXPECT_FALSE(timer(1)->isActive());
+    click("Command4"); // 试听
+    for (const char *link : {"Label2", "Label5"})
+        QTest::mouseClick(find(link), Qt::LeftButton, {}, QPoint(500, 5));
+    QTest::mouseClick(find("Label6"), Qt::LeftButton);
+    EXPECT_EQ(effects(), (QStringList{"Pingrel.exe", "Pingrel.exe", "query", "vemomp3.mp3", "query",
+                                      "vemomp3.mp3", "query", "query",
+                                      "explorer " + endpointAddress(Endpoint::MicroblogPage)}));
+}
+
+TEST_F(MonitorWindow, AfterAChangeOfNovelNoAlertComesBeforeTheNewNovelsBaselineIsIn)
+{
+    remember("第9章 另一本书的章节"); // the novel watched before
+    click("Command1");
+    click("Command3"); // 更换小说
+    click("Check1");
+    // The new novel's first fetch, the baseline's, is slow; its server fetches are not.
+    site.delayNextSearch(novel, 6000);
+    QSignalSpy baseline(form.get(), &Form3::currentChapterFetchFinished);
+    QSignalSpy popupChecks(timer(3), &QTimer::timeout);
+    start("1500");
+    ASSERT_TRUE(baseline.wait(15000));
+    EXPECT_GE(popupChecks.size(), 1) << "no popup check ran while the baseline was on its way";
+    EXPECT_EQ(text("Label2"), site.chapterLine(novel));
+    EXPECT_FALSE(effects().contains("Pingrel.exe"));
+}
+
+TEST_F(MonitorWindow, ServerTicksShorterThanTheAlertChecksDoNotPushThemBack)
+{
+    remember("第1章");
+    click("Check1");
+    start("1000");
+    QSignalSpy serverFetches(form.get(), &Form3::serverChapterFetchFinished);
+    ASSERT_TRUE(serverFetches.wait());
+    const int armed = timer(3)->remainingTime();
+    // Far enough into the countdown that a restart, even with a coarse timer's slack, shows.
+    ASSERT_TRUE(serverFetches.wait());
+    EXPECT_LE(timer(3)->remainingTime(), armed - 500);
+}
+
+TEST_F(MonitorWindow, StopChangeNovelAndClosingAbandonAFetchInFlight)
+{
+    remember("第1章");
+    click("Check1");
+    QSignalSpy serverFetches(form.get(), &Form3::serverChapterFetchFinished);
+    const std::function<void()> interruptions[] = {
+        [this] { click("Command2"); }, [this] { click("Command3"); }, [this] { form->close(); }};
+    for (const auto &interrupt : interruptions) {
+        const int requests = site.searchRequestCount(novel);
+        start();
+        // The site has taken the request and is about to answer when the user steps in.
+        const auto connection =
+            QObject::connect(&site, &ReferenceSite::searchRequested, form.get(), interrupt);
+        form->Timer2_Timer();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return site.searchRequestCount(novel) > requests; }));
+        QObject::disconnect(connection);
+    }
+    ASSERT_TRUE(currentFetch()); // the abandoned answers have had every chance to arrive
+    EXPECT_EQ(serverFetches.size(), 0);
+    EXPECT_EQ(text("Label5"), kAwaitingServerChapter);
+}
+
+TEST_F(MonitorWindow, AFlakySiteNeitherBreaksTheMonitorNorFoolsIt)
+{
+    replaceDownloadTimeout(std::chrono::milliseconds(100)); // for the stalls
+    QList<FaultMode> everyMode;
+    for (const QString &name : faultModeNames())
+        everyMode << *faultModeFromName(name);
+    site.setFaultCycle(everyMode); // each search takes the next mode
+    // Only a page reaching its chapter line through CR LF line ends is taken.
+    const auto lastSearchServed = [&] {
+        const FaultMode mode = everyMode[(site.searchRequestCount(novel) - 1) % everyMode.size()];
+        return mode == FaultMode::None || mode == FaultMode::InvalidUtf8;
+    };
+    // A failed current-chapter fetch leaves the baseline alone and tries again.
+    const auto takeBaseline = [this] {
+        const QString before = text("Label2");
+        while (!currentFetch())
+            ASSERT_EQ(text("Label2"), before);
+    };
+    click("Check1");
+    click("Check2");
+    start("2147483647"); // a real timer that never comes round in a test
+    takeBaseline();
+    QStringList expected;
+    bool pending = false;
+    for (int round = 1; round <= 200; ++round) { // a server fetch each
+        if (round % 37 == 0) {
+            site.publishChapter(novel);
+            expected += QStringList{"Pingrel.exe", "query", "vemomp3.mp3", "query"};
+            pending = true;
+        }
+        const QString before = text("Label5");
+        const QByteArray page = fileBytes(tempFilePath(kRawPageFile));
+        const bool fetched = serverFetch();
+        ASSERT_EQ(fetched, lastSearchServed()) << round;
+        // A failed fetch leaves the page and caption alone; one that got through shows the line.
+        ASSERT_EQ(text("Label5"), fetched ? site.chapterLine(novel) : before) << round;
+        ASSERT_TRUE(fetched || fileBytes(tempFilePath(kRawPageFile)) == page) << round;
+        if (timer(3)->isActive())
+            form->Timer3_Timer();
+        if (timer(4)->isActive())
+            form->Timer4_Timer();
+        const bool alerted = !timer(2)->isActive();
+        ASSERT_EQ(alerted, fetched && pending) << round;
+        if (alerted) {
+            pending = false;
+            takeBaseline();
+            click("Command1");
+        }
+    }
+    EXPECT_EQ(effects(), expected); // every publish alerted, nothing else did, no message box
+    EXPECT_EQ(lineAt(LoadTextFile("vemotemp.vemo"), kChapterLine), site.chapterLine(novel));
+    EXPECT_EQ(readSetting("Settings", "1.vemo", {}), novel);
+    EXPECT_EQ(readSetting("Settings", "2.vemo", {}), "2147483647");
+}

@@ -1,0 +1,278 @@
+#include "browser.h"
+#include "browser_page.h"
+#include "effects.h"
+#include "endpoints.h"
+#include "form1.h"
+#include "msgbox.h"
+#include "program_folder.h"
+#include "temp_folder.h"
+#include "test_environment.h"
+#include "twips.h"
+#include "user_view.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString kListFile = QStringLiteral("QQ731508264.vemo");
+constexpr int kDropDownLimit = 32767; // entry positions of the drop-down are 16-bit
+const QString kVersionPage = QStringLiteral("\r\nRavoskel\r\nRavoskelv1.3.6\r\n");
+
+// A query window in a fresh program folder (the working folder, as when the program is
+// started from its own folder), its outside addresses pointing at the site on loopback.
+class QueryWindow : public SiteFolders {
+protected:
+    QueryWindow() { replaceProgramFolder(workingFolder()); }
+    ~QueryWindow() override
+    {
+        window.reset();
+        replaceProgramFolder({});
+    }
+
+    // Creates the window, runs its load and shows it, as the program does at start.
+    Form1 &open()
+    {
+        window = std::make_unique<Form1>();
+        QObject::connect(window.get(), &Form1::supportWindowRequested,
+                         [this] { recorded.effects << QStringLiteral("support window"); });
+        window->Form_Load();
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *window;
+    }
+    template <typename Control = QWidget> Control *control(const QString &name) const
+    {
+        return window->findChild<Control *>(name);
+    }
+    void click(const QString &name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+    QComboBox *titleBox() const { return control<QComboBox>(QStringLiteral("Combo1")); }
+    QByteArray listFile() const { return fileBytes(workingFile(kListFile)); }
+    // Waits until the result browser has finished a page and returns its text.
+    QString resultPageText() const
+    {
+        auto *browser = control<Browser>(QStringLiteral("WebBrowser1"));
+        QSignalSpy completed(browser, &Browser::DocumentComplete);
+        EXPECT_TRUE(completed.wait(60000));
+        QString text;
+        browser->page()->toPlainText([&](const QString &plain) { text = plain; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !text.isNull(); }, 30000));
+        return text;
+    }
+
+    RecordedEffects recorded;
+    std::unique_ptr<Form1> window;
+};
+
+TEST_F(QueryWindow, FirstStartBuildsTheWindowAsDrawnAndCreatesAnEmptyList)
+{
+    Form1 &form = open();
+    expectBuiltAsDesigned(form, Form1::design());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Ravoskelv1.3.6---Vemo制作－QQ:731508264 微博") +
+                                      endpointAddress(Endpoint::MicroblogPage) +
+                                      QStringLiteral(" 博客") +
+                                      endpointAddress(Endpoint::BlogPage));
+    EXPECT_EQ(form.minimumSize(), twipsRect(0, 0, 12405, 7530).size());
+    EXPECT_EQ(form.maximumSize(), form.minimumSize());
+    EXPECT_EQ(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+              Qt::WindowMinimizeButtonHint);
+    for (const char *link : {"Label4", "Label5", "Label6", "Label7", "Label8"})
+        EXPECT_EQ(control(QLatin1String(link))->cursor().hotSpot(), QPoint(12, 1)) << link;
+    EXPECT_EQ(control(QStringLiteral("Label3"))->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(control<Browser>(QStringLiteral("WebBrowser1"))->Silent());
+    EXPECT_TRUE(control<Browser>(QStringLiteral("Web3"))->Silent());
+    EXPECT_EQ(listFile(), QByteArray());
+    EXPECT_TRUE(QFile::exists(workingFile(kListFile)));
+    EXPECT_EQ(recorded.effects, QStringList(QStringLiteral("support window")));
+}
+
+TEST_F(QueryWindow, TheNewestTitleIsShownAndQueriedOnceHalfASecondAfterStart)
+{
+    writeWorkingFile(kListFile, "\xD0\xA3\xBB\xA8\r\nB b\r\nC"); // the last line hand-edited
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    open();
+    ASSERT_EQ(titleBox()->count(), 3);
+    EXPECT_EQ(titleBox()->itemText(1), QStringLiteral("B b"));
+    EXPECT_EQ(titleBox()->currentText(), QStringLiteral("校花"));
+    ASSERT_TRUE(searches.wait(30000));
+    EXPECT_EQ(searches.first().at(0).toString(), QStringLiteral("校花"));
+    EXPECT_TRUE(resultPageText().contains(QStringLiteral("《校花》")));
+    EXPECT_FALSE(control<QTimer>(QStringLiteral("Timer2"))->isActive());
+    EXPECT_EQ(site.searchRequestCount(QStringLiteral("校花")), 1);
+    EXPECT_EQ(recorded.effects, QStringList(QStringLiteral("support window"))) << "no purge";
+}
+
+TEST_F(QueryWindow, ATypedTitleIsRememberedPurgedAndQueriedAsTypedNeverCompletedFromTheList)
+{
+    writeWorkingFile(kListFile,
+                     "Old\r\n\xD0\xA3\xBB\xA8 a&b#c+d%e \xCD\xEA\r\n"); // 校花 a&b#c+d%e 完
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    open();
+    ASSERT_TRUE(searches.wait(30000));
+    resultPageText();
+    searches.clear();
+
+    const QString title = QStringLiteral("校花 A&B#C+D%E");
+    typeOver(titleBox(), title);
+    click(QStringLiteral("Command1"));
+    EXPECT_EQ(listFile(), QByteArray("\xD0\xA3\xBB\xA8 A&B#C+D%E\r\nOld\r\n"
+                                     "\xD0\xA3\xBB\xA8 a&b#c+d%e \xCD\xEA\r\n"));
+    EXPECT_EQ(fileBytes(tempFilePath(kPurgeBatchFile)).count("\r\n"), 5);
+    EXPECT_EQ(recorded.effects.last(), tempFilePath(kPurgeBatchFile));
+    ASSERT_TRUE(searches.wait(30000));
+    EXPECT_EQ(searches.first().at(0).toString(), title);
+    EXPECT_EQ(searches.first().at(1).toByteArray(), QByteArray("%D0%A3%BB%A8%20A%26B%23C%2BD%25E"));
+    EXPECT_TRUE(resultPageText().contains(title));
+}
+
+TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)
+{
+    writeWorkingFile(kListFile, "AB\r\nABC\r\nB b\r\nAB\r\n");
+    open();
+    // Leaving the box remembers what it holds: letter case and blanks count, nothing empty.
+    for (const QString typed : {"ab", "B b", "", "AB "}) {
+        typeOver(titleBox(), typed);
+        QTest::keyClick(titleBox(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(listFile(), QByteArray("AB \r\nab\r\nAB\r\nABC\r\nB b\r\nAB\r\n"));
+    // Delete drops every line that is the title, leaves the drop-down alone until the next
+    // start, and names the title; a title typed before the click is remembered first.
+    QByteArray fileAtMessage;
+    replaceMessageBoxHandler([&](const QString &text) {
+        recorded.effects << text;
+        fileAtMessage = listFile();
+    });
+    for (const QString typed : {"新书", "AB", ""}) {
+        typeOver(titleBox(), typed);
+        click(QStringLiteral("Command2"));
+    }
+    EXPECT_EQ(fileAtMessage, QByteArray("AB \r\nab\r\nABC\r\nB b\r\n"));
+    EXPECT_EQ(titleBox()->count(), 7);
+    QFile::remove(workingFile(kListFile));
+    click(QStringLiteral("Command2"));
+    EXPECT_FALSE(QFile::exists(workingFile(kListFile)));
+    EXPECT_EQ(recorded.effects.mid(1),
+              (QStringList{QStringLiteral("已删除记录【新书】重启软件后生效！！"),
+                           QStringLiteral("已删除记录【AB】重启软件后生效！！"),
+                           QStringLiteral("已删除记录【】重启软件后生效！！"),
+                           QStringLiteral("记录文件QQ731508264.vemo不存在")}));
+}
+
+TEST_F(QueryWindow, AListLongerThanTheDropDownKeepsEveryTitleWhenOneIsAdded)
+{
+    QByteArray file;
+    for (int i = 0; i < kDropDownLimit + 3; ++i)
+        file += "T" + QByteArray::number(i) + "\r\n";
+    writeWorkingFile(kListFile, file);
+    open();
+    typeOver(titleBox(), QStringLiteral("new"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    EXPECT_EQ(listFile(), "new\r\n" + file);
+    EXPECT_EQ(titleBox()->count(), kDropDownLimit);
+}
+
+TEST_F(QueryWindow, TheLinksOpenTheirPagesAndTwoLabelsCycleTheirColoursEverySecond)
+{
+    open();
+    for (const char *link : {"Label4", "Label5", "Label6", "Label7", "Label8"})
+        QTest::mouseClick(control(QLatin1String(link)), Qt::LeftButton, {}, QPoint(2, 2));
+    const QString browserProgram =
+        QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ");
+    const QString download = QStringLiteral("explorer ") + endpointAddress(Endpoint::DownloadPage);
+    EXPECT_EQ(recorded.effects.mid(1),
+              (QStringList{QStringLiteral("explorer ") + endpointAddress(Endpoint::ShoppingOffer),
+                           download, browserProgram + endpointAddress(Endpoint::AntivirusOffer),
+                           browserProgram + endpointAddress(Endpoint::TvOffer), download}));
+
+    const auto colour = [this](const char *name) {
+        return control(QLatin1String(name))->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(colour("Label4"), QColor(255, 0, 0));
+    EXPECT_EQ(colour("Label7"), QColor(0, 0, 255));
+    const QColor magenta(128, 0, 128), yellow(128, 128, 0), blue(0, 0, 255), red(255, 0, 0);
+    const std::pair<QColor, QColor> ticks[] = {
+        {magenta, yellow}, {yellow, blue}, {blue, magenta}, {red, red}, {magenta, yellow}};
+    QSignalSpy second(control<QTimer>(QStringLiteral("Timer1")), &QTimer::timeout);
+    for (const auto &[label4, label6] : ticks) {
+        ASSERT_TRUE(second.wait(2000));
+        EXPECT_EQ(colour("Label4"), label4);
+        EXPECT_EQ(colour("Label6"), label6);
+    }
+}
+
+TEST_F(QueryWindow, ANewerVersionIsAnnouncedBeforeTheSupportWindowAndShownAsPlainText)
+{
+    writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
+    writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\nRAVOSKELV1.3.6\r\n");
+    open();
+    EXPECT_EQ(recorded.effects, QStringList(QStringLiteral("support window"))) << "letter case";
+    writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\n<b>v1.4</b>\r\n");
+    recorded.effects.clear();
+    open();
+    ASSERT_EQ(recorded.effects.size(), 2);
+    EXPECT_TRUE(
+        recorded.effects.first().startsWith(QStringLiteral("Ravoskel已有新的版本，去博客")));
+    auto *label8 = control<QLabel>(QStringLiteral("Label8"));
+    EXPECT_EQ(label8->text(), QStringLiteral("<b>v1.4</b>"));
+    // Shown without the shipped file too, and as it stands, drawn from the top of its box.
+    QFile::remove(workingFile(QStringLiteral("version1.ini")));
+    writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\n<b></b>\r\n");
+    open();
+    EXPECT_FALSE(inkRect(control(QStringLiteral("Label8"))).isEmpty());
+    EXPECT_LE(inkRect(control(QStringLiteral("Label2"))).top(), 3);
+}
+
+class VersionRun : public QueryWindow {
+protected:
+    // One run of the program: its load, and the version page loaded by the hidden browser.
+    void runOnce()
+    {
+        open();
+        auto *web3 = control<Browser>(QStringLiteral("Web3"));
+        QSignalSpy completed(web3, &Browser::DocumentComplete);
+        ASSERT_TRUE(completed.wait(60000));
+        // Scripts answer in turn: once this one has, the window's reading has answered too.
+        bool answered = false;
+        web3->page()->runJavaScript(QStringLiteral("0"),
+                                    [&](const QVariant &) { answered = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answered; }, 30000));
+    }
+    QByteArray versionIni() const { return fileBytes(workingFile(QStringLiteral("version.ini"))); }
+};
+
+TEST_F(VersionRun, TheVersionPageSeenDuringARunSpeaksAtTheNextStart)
+{
+    writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
+    site.setVersionText(QStringLiteral("Ravoskelv1.4.0"));
+    runOnce();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return versionIni().contains("1.4.0"); }));
+    EXPECT_EQ(versionIni().split('\n').value(2), QByteArray("Ravoskelv1.4.0\r"));
+    EXPECT_EQ(recorded.effects.size(), 1) << "the page seen during a run speaks at the next start";
+    open();
+    EXPECT_TRUE(recorded.effects.contains(
+        QStringLiteral("Ravoskel已有新的版本，去博客") + endpointAddress(Endpoint::BlogPage) +
+        QStringLiteral("或作者QQ空间") + endpointAddress(Endpoint::PersonalPage) +
+        QStringLiteral("下载最新版本，可获得更多的功能！！")));
+}
+
+TEST_F(VersionRun, ARunThatCouldNotReadTheVersionPageLeavesTheSavedVersionAsItWas)
+{
+    writeWorkingFile(QStringLiteral("version.ini"), kVersionPage.toLatin1());
+    site.setFault(FaultMode::Refuse);
+    runOnce();
+    site.setFault(FaultMode::None);
+    // The page loads, but its own script breaks what the element texts are read with.
+    site.setVersionPageScript(QStringLiteral("Array.prototype.map = function () { throw 1; };"));
+    runOnce();
+    EXPECT_EQ(versionIni(), kVersionPage.toLatin1());
+}
+
+} // namespace

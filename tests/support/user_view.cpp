@@ -1,0 +1,88 @@
+#include "user_view.h"
+
+#include "twips.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QCoreApplication::sendEvent(widget, &commit);
+        }
+    }
+}
+
+void typeOver(QWidget *box, const QString &text)
+{
+    auto *combo = qobject_cast<QComboBox *>(box);
+    QWidget *field = combo ? combo->lineEdit() : box;
+    QTest::mouseClick(field, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    typeText(field, text);
+}
+
+QRect inkRect(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+QRect placeInWindow(const QList<ControlDesign> &design, const QString &name)
+{
+    QRect twips = designOf(design, name).twips;
+    for (QString container = designOf(design, name).container;
+         std::any_of(design.begin(), design.end(),
+                     [&](const ControlDesign &control) { return control.name == container; });
+         container = designOf(design, container).container)
+        twips.translate(designOf(design, container).twips.topLeft());
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+namespace {
+
+QString shownText(const QWidget *control)
+{
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        return frame->title();
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    return control->property("text").toString();
+}
+
+} // namespace
+
+void expectBuiltAsDesigned(const QWidget &window, const QList<ControlDesign> &design)
+{
+    for (const ControlDesign &control : design) {
+        SCOPED_TRACE(control.name.toStdString());
+        const auto *built = window.findChild<QWidget *>(control.name);
+        ASSERT_NE(built, nullptr);
+        EXPECT_EQ(built->parentWidget()->objectName(), control.container);
+        const QRect &t = control.twips;
+        EXPECT_EQ(built->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
+        EXPECT_EQ(shownText(built), control.text);
+    }
+}

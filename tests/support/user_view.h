@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Types the text into the widget as a user does: letters, digits and signs key by key, and
+// Chinese characters committed by an input method, the way they reach a widget for real.
+void typeText(QWidget *widget, const QString &text);
+// Clicks into a text box or a combo box's text, selects what it holds and types over it.
+void typeOver(QWidget *box, const QString &text);
+
+// Where a widget, drawn as the user sees it, shows anything but its background colour (taken
+// from its bottom right corner); an empty rectangle when it shows nothing.
+QRect inkRect(QWidget *widget);
+
+// Where the named control of a design lies in its window's client area, in pixels.
+QRect placeInWindow(const QList<ControlDesign> &design, const QString &name);
+
+// Every control of the window's design exists, lies in its container where the design puts
+// it, and shows its design-time text.
+void expectBuiltAsDesigned(const QWidget &window, const QList<ControlDesign> &design);
