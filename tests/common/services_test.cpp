@@ -1,13 +1,10 @@
 #include "effects.h"
-#include "endpoints.h"
 #include "handler_guard.h"
 #include "launcher.h"
 #include "msgbox.h"
 #include "program_identity.h"
 #include "purge_batch.h"
 #include "runtime_error.h"
-#include "search_address.h"
-#include "settings_store.h"
 #include "temp_folder.h"
 #include "test_environment.h"
 
@@ -42,21 +39,6 @@ TEST_F(Services, ThePurgeBatchIsWrittenWholeToTheOwnersTempFolderAndStartedHidde
     const QFileInfo folder(tempFolder());
     EXPECT_TRUE(folder.absoluteFilePath().startsWith(qEnvironmentVariable("XDG_CACHE_HOME")));
     EXPECT_EQ(folder.permissions() & 0x0077, QFileDevice::Permissions());
-}
-
-TEST_F(Services, TitlesTravelAsPercentEncodedGbkBytesToTheConfiguredSite)
-{
-    EXPECT_EQ(searchUrl(QStringLiteral("abc")).toEncoded(),
-              QByteArray("http://127.0.0.1:8964/searchname.aspx?wd=abc"));
-    writeSetting(QStringLiteral("Endpoints"), QStringLiteral("SearchSite"),
-                 QStringLiteral("http://127.0.0.1:1234"));
-    EXPECT_EQ(searchUrl(QStringLiteral("校花 A&B#C+D%E-_.~")).toEncoded(),
-              QByteArray("http://127.0.0.1:1234/searchname.aspx?wd="
-                         "%D0%A3%BB%A8%20A%26B%23C%2BD%25E-_.~"));
-    EXPECT_EQ(searchUrl(QString()).toEncoded(),
-              QByteArray("http://127.0.0.1:1234/searchname.aspx?wd="));
-    EXPECT_EQ(endpointAddress(Endpoint::VersionPage),
-              QStringLiteral("http://127.0.0.1:8964/version.html"));
 }
 
 TEST(HandlerGuard, AnErrorIsReportedOnceWithNothingRunningBehindItThenEndsTheProgram)
