@@ -1,7 +1,7 @@
 #include "window_registry.h"
 
-#include "controls.h"
 #include "handler_guard.h"
+#include "window_frame.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -57,11 +55,4 @@ void makeLink(QWidget *label, const QString &toolTip)
     label->setCursor(handCursor());
     if (!toolTip.isEmpty())
         label->setToolTip(toolTip);
-}
-
-void centerOnScreen(QWidget *window)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = window->frameGeometry().size();
-    window->move(screen.center() - QPoint(outer.width() / 2, outer.height() / 2));
 }

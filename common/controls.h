@@ -57,6 +57,3 @@ inline constexpr Qt::WindowFlags kMinimizeOnlyWindow =
 void setTextColor(QWidget *control, const QColor &color);
 // A link label: pointing-hand cursor and an optional tooltip.
 void makeLink(QWidget *label, const QString &toolTip = QString());
-
-// Puts a top-level window in the middle of the primary screen.
-void centerOnScreen(QWidget *window);

@@ -1,7 +1,9 @@
 #include "window_frame.h"
 
+#include <QGuiApplication>
 #include <QMargins>
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -10,7 +12,6 @@
 #if !defined(Q_OS_WIN) && QT_CONFIG(xcb)
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QThread>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -122,15 +123,36 @@ QMargins knownFrameMargins(QWidget *window)
 
 #endif
 
+namespace {
+
+// The native window must exist for its frame to be known; where Qt draws the frame or the
+// system computes it (Windows, offscreen), Qt knows it from then on.
+QMargins frameOf(QWidget *window)
+{
+    window->winId();
+    return knownFrameMargins(window);
+}
+
+// The client area is placed, not the frame: for a window whose native window exists, Qt would
+// take a frame position relative to a frame it does not know yet.
+void placeFrameTopLeftAt(QWidget *window, const QMargins &frame, const QPoint &topLeft)
+{
+    window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+} // namespace
+
 void placeFrameTopRightAt(QWidget *window, const QPoint &topRight)
 {
-    // The native window must exist for its frame to be known; where Qt draws the frame or the
-    // system computes it (Windows, offscreen), Qt knows it from then on.
-    window->winId();
-    const QMargins frame = knownFrameMargins(window);
-    // The client area is placed, not the frame: for a window whose native window exists, Qt
-    // would take a frame position relative to a frame it does not know yet.
-    const QPoint clientTopLeft(topRight.x() - frame.right() - window->width(),
-                               topRight.y() + frame.top());
-    window->setGeometry(QRect(clientTopLeft, window->size()));
+    const QMargins frame = frameOf(window);
+    const int outerWidth = window->size().grownBy(frame).width();
+    placeFrameTopLeftAt(window, frame, topRight - QPoint(outerWidth, 0));
+}
+
+void centerOnScreen(QWidget *window)
+{
+    const QMargins frame = frameOf(window);
+    const QSize outer = window->size().grownBy(frame);
+    const QPoint center = QGuiApplication::primaryScreen()->geometry().center();
+    placeFrameTopLeftAt(window, frame, center - QPoint(outer.width() / 2, outer.height() / 2));
 }

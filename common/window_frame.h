@@ -9,3 +9,7 @@ class QWidget;
 // manager puts around a window only once the window is on screen: too late to place it by
 // its outer edges without a visible jump, so the frame is asked for beforehand.
 void placeFrameTopRightAt(QWidget *window, const QPoint &topRight);
+
+// Places a top-level window that is not shown yet with its frame in the middle of the primary
+// screen.
+void centerOnScreen(QWidget *window);

@@ -16,6 +16,7 @@
 #include "title_list.h"
 #include "version_check.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -43,10 +44,12 @@ void Form1::wireHandlers()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    // Opening the drop-down or switching to another program is not leaving the box.
+    // Opening the drop-down or switching to another program is not leaving the box. The
+    // drop-down, once open, takes the focus into its own list, which is no leaving either.
     if (watched == Combo1 && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            !QApplication::activePopupWidget())
             runGuarded([this] { Combo1_LostFocus(); });
     }
     return QWidget::eventFilter(watched, event);

@@ -215,6 +215,17 @@ INSTANTIATE_TEST_SUITE_P(Events, MonitorEvent, ::testing::ValuesIn(kRows),
 TEST_F(MonitorWindow, OpensAsDrawnAndKeepsSettingsOnlyFromAGoodStart)
 {
     expectBuiltAsDesigned(Form3(), Form3::design()); // before its load fills in the settings
+    // What the user reads, in the window's 9-point type: the help, blanks and all, in blue and
+    // the two chapter lines in red.
+    EXPECT_EQ(form->font().pointSizeF(), 9);
+    EXPECT_EQ(text("Label6"), "输入小说名后点击开始检测,如需要有更新时提示，请钩选有更新则提示，"
+                              "然后就可以最小化玩别的了" +
+                                  QString(154, u' ') + "--------作者微博" +
+                                  endpointAddress(Endpoint::MicroblogPage));
+    for (const auto &[label, colour] : {std::pair{"Label2", QColor(255, 0, 0)},
+                                        {"Label5", QColor(255, 0, 0)},
+                                        {"Label6", QColor(0, 0, 255)}})
+        EXPECT_EQ(find(label)->palette().color(QPalette::WindowText), colour) << label;
     EXPECT_EQ(text("Text1"), "校花的贴身高手");
     EXPECT_EQ(text("Text5"), "10000");
     for (const char *typed : {"abc", "999", "2147483648"})

@@ -103,6 +103,20 @@ TEST_F(PopupWindow, LoadShowsWhatTheHandOffsHoldInATopmostWindowBelowTheScreenCo
         EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_EQ(window.frameGeometry().topRight(), screen.bottomRight() + QPoint(0, 1));
     }
+    // The red title and chapter line, and in front of the chapter line the caption, whose
+    // leading blanks hide the start of the line beneath them.
+    form.Form_Load();
+    EXPECT_EQ(label("Label1")->text(), QString(9, u' ') + QStringLiteral("服务器已有更新章节:"));
+    for (const char *name : {"Label2", "Label3"})
+        EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    const QImage seen = form.grab().toImage();
+    const QLabel *caption = label("Label1");
+    const int blanksEnd = caption->x() + caption->fontMetrics().horizontalAdvance(QString(9, u' '));
+    const QRect blanks(0, caption->y(), blanksEnd, caption->height());
+    for (int y = blanks.top(); y <= blanks.bottom(); ++y) {
+        for (int x = blanks.left(); x <= blanks.right(); ++x)
+            ASSERT_EQ(seen.pixel(x, y), seen.pixel(0, 0)) << x << ", " << y;
+    }
 }
 
 TEST_F(PopupWindow, RisesToRestStartsRavoskelWhenClickedAndSinksWhereItIsWhenAskedToClose)

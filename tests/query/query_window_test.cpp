@@ -10,6 +10,7 @@
 #include "twips.h"
 #include "user_view.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -137,6 +138,12 @@ TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)
 {
     writeWorkingFile(kListFile, "AB\r\nABC\r\nB b\r\nAB\r\n");
     open();
+    // Opening the drop-down to look through the list is not leaving the box.
+    typeOver(titleBox(), QStringLiteral("ab"));
+    QTest::keyClick(titleBox(), Qt::Key_F4);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return titleBox()->view()->isVisible(); }));
+    EXPECT_EQ(listFile(), QByteArray("AB\r\nABC\r\nB b\r\nAB\r\n"));
+    QTest::keyClick(titleBox()->view(), Qt::Key_Escape);
     // Leaving the box remembers what it holds: letter case and blanks count, nothing empty.
     for (const QString typed : {"ab", "B b", "", "AB "}) {
         typeOver(titleBox(), typed);
@@ -182,8 +189,10 @@ TEST_F(QueryWindow, AListLongerThanTheDropDownKeepsEveryTitleWhenOneIsAdded)
 TEST_F(QueryWindow, TheLinksOpenTheirPagesAndTwoLabelsCycleTheirColoursEverySecond)
 {
     open();
-    for (const char *link : {"Label4", "Label5", "Label6", "Label7", "Label8"})
+    for (const char *link : {"Label4", "Label5", "Label6", "Label7", "Label8"}) {
+        QTest::mouseClick(control(QLatin1String(link)), Qt::RightButton, {}, QPoint(2, 2));
         QTest::mouseClick(control(QLatin1String(link)), Qt::LeftButton, {}, QPoint(2, 2));
+    }
     const QString browserProgram =
         QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ");
     const QString download = QStringLiteral("explorer ") + endpointAddress(Endpoint::DownloadPage);
