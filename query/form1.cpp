@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QWebEngineView>
 
 void Form1::wireHandlers()
 {
@@ -52,6 +53,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             !QApplication::activePopupWidget())
             runGuarded([this] { Combo1_LostFocus(); });
     }
+    if (watched == WebBrowser1->view() &&
+        event->type() == QEvent::ChildPolished)
+        layTabChain();
     return QWidget::eventFilter(watched, event);
 }
 

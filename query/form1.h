@@ -50,7 +50,9 @@ private:
     void buildControls();
     void buildLinkPanel();
     void buildHiddenControls();
+    QList<QWidget *> tabOrder() const;
     void setTabOrder();
+    void layTabChain() const;
     void wireHandlers();
     void compareVersions();
     void fillTitleList(const QString &listFile);

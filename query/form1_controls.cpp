@@ -100,6 +100,9 @@ void Form1::buildControls()
     Label2 = buildControl<QLabel>(this, design(), QStringLiteral("Label2"));
     Frame1 = buildControl<QGroupBox>(this, design(), QStringLiteral("Frame1"));
     WebBrowser1 = new Browser(this, design(), QStringLiteral("WebBrowser1"));
+    // A web view leaves the focus to the page widget it makes later; the view itself must take
+    // it to hold its place in the tab order.
+    WebBrowser1->view()->setFocusPolicy(Qt::StrongFocus);
     buildLinkPanel();
     buildHiddenControls();
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000);
@@ -132,19 +135,38 @@ void Form1::buildHiddenControls()
     Text4 = buildControl<QLineEdit>(this, design(), QStringLiteral("Text4"));
 }
 
+QList<QWidget *> Form1::tabOrder() const
+{
+    return {Frame1, Label1,   Command1, WebBrowser1->view(), Label2, Picture1, Label3,
+            Label4, Combo1,   Label5,   Label6,              Label7, Command2, Command3,
+            Text1,  Text2,    Text3,    Text4,               Label8};
+}
+
 void Form1::setTabOrder()
 {
     // Label2 lies behind the frame; the panel of labels lies in front of the result browser.
     Label2->lower();
     Picture1->raise();
-    const QList<QWidget *> order = {Frame1,   Label1,   Command1, WebBrowser1->view(),
-                                    Label2,   Picture1, Label3,   Label4,
-                                    Combo1,   Label5,   Label6,   Label7,
-                                    Command2, Command3, Text1,    Text2,
-                                    Text3,    Text4,    Label8};
+    const QList<QWidget *> order = tabOrder();
     for (qsizetype i = 0; i < order.size(); ++i)
         order.at(i)->setProperty("TabIndex", i);
     Web3->setProperty("TabIndex", order.size());
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    layTabChain();
+    // The browser makes the widget that takes its focus only once it shows a page; the chain
+    // is laid again then, or that widget would come last.
+    WebBrowser1->view()->installEventFilter(this);
+}
+
+void Form1::layTabChain() const
+{
+    // Qt drops a pair in which either widget takes no focus, so the chain is laid through the
+    // widgets that take it alone; labels and frames are passed over.
+    QWidget *previous = nullptr;
+    for (QWidget *control : tabOrder()) {
+        if (!(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -171,6 +172,23 @@ TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)
                            QStringLiteral("已删除记录【AB】重启软件后生效！！"),
                            QStringLiteral("已删除记录【】重启软件后生效！！"),
                            QStringLiteral("记录文件QQ731508264.vemo不存在")}));
+}
+
+TEST_F(QueryWindow, TabGoesFromTheTitleBoxToDeleteThenOnInTheWindowsOrder)
+{
+    open();
+    resultPageText(); // the result browser takes the focus only once it shows a page
+    QTest::mouseClick(titleBox()->lineEdit(), Qt::LeftButton);
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        while (focus->objectName().isEmpty())
+            focus = focus->parentWidget();
+        visited << focus->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"Command2", "Command3", "Text1", "Text2", "Text3", "Text4",
+                                    "Command1", "WebBrowser1"}));
 }
 
 TEST_F(QueryWindow, AListLongerThanTheDropDownKeepsEveryTitleWhenOneIsAdded)
