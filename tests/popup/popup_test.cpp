@@ -66,6 +66,22 @@ TEST(Slide, SinksFromWhereItIsAndEndsAtTheBottomOrWhenItNoLongerSinks)
     EXPECT_TRUE(slideStep(SlideState::SlidingOut, 11700, kScreen, 1110, 11980).finished);
 }
 
+TEST(ResizeArithmetic, AClientSizeNoWholeNumberHoldsIsAnOverflowAndTheLargestOneIsKept)
+{
+    for (const double size : {2147483648.0, -2147483649.0, qInf(), qQNaN()}) {
+        for (const auto &[width, height] : {std::pair{size, 4500.0}, std::pair{4500.0, size}}) {
+            try {
+                resizeReference(width, height, 9);
+                ADD_FAILURE() << width << " x " << height << " was taken";
+            } catch (const RuntimeError &error) {
+                EXPECT_EQ(error.number(), ErrorNumber::Overflow);
+            }
+        }
+    }
+    EXPECT_EQ(resizeReference(2147483647.4, 4500, 9).initScaleWidth, 2147483647);
+    EXPECT_EQ(resizeReference(4500, -2147483648.4, 9).initScaleHeight, -2147483647 - 1);
+}
+
 class PopupWindow : public FreshFolders {
 protected:
     void TearDown() override { EXPECT_EQ(recorded.effects, expectedEffects); }
