@@ -135,6 +135,8 @@ void Form1::buildHiddenControls()
     Text4 = buildControl<QLineEdit>(this, design(), QStringLiteral("Text4"));
 }
 
+// Every control in the window's tab order as drawn; the labels and frames hold places that
+// the focus never reaches.
 QList<QWidget *> Form1::tabOrder() const
 {
     return {Frame1, Label1,   Command1, WebBrowser1->view(), Label2, Picture1, Label3,
@@ -147,10 +149,6 @@ void Form1::setTabOrder()
     // Label2 lies behind the frame; the panel of labels lies in front of the result browser.
     Label2->lower();
     Picture1->raise();
-    const QList<QWidget *> order = tabOrder();
-    for (qsizetype i = 0; i < order.size(); ++i)
-        order.at(i)->setProperty("TabIndex", i);
-    Web3->setProperty("TabIndex", order.size());
     layTabChain();
     // The browser makes the widget that takes its focus only once it shows a page; the chain
     // is laid again then, or that widget would come last.

@@ -37,8 +37,6 @@ Form2::Form2(QWidget *parent)
     Label1->setFont(songtiFont(10.5, true));
     Label1->setAutoFillBackground(true);
     setTextColor(Label1, QColor(255, 0, 0));
-    WebBrowser1->view()->setProperty("TabIndex", 0);
-    Label1->setProperty("TabIndex", 1);
     connectHandler(Label1, &ClickLabel::clicked, this, &Form2::Label1_Click);
 }
 
