@@ -53,8 +53,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             !QApplication::activePopupWidget())
             runGuarded([this] { Combo1_LostFocus(); });
     }
-    if (watched == WebBrowser1->view() &&
-        event->type() == QEvent::ChildPolished)
+    if (watched == WebBrowser1->view() && event->type() == QEvent::ChildPolished)
         layTabChain();
     return QWidget::eventFilter(watched, event);
 }

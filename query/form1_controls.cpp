@@ -139,9 +139,11 @@ void Form1::buildHiddenControls()
 // the focus never reaches.
 QList<QWidget *> Form1::tabOrder() const
 {
-    return {Frame1, Label1,   Command1, WebBrowser1->view(), Label2, Picture1, Label3,
-            Label4, Combo1,   Label5,   Label6,              Label7, Command2, Command3,
-            Text1,  Text2,    Text3,    Text4,               Label8};
+    return {Frame1,   Label1,   Command1, WebBrowser1->view(),
+            Label2,   Picture1, Label3,   Label4,
+            Combo1,   Label5,   Label6,   Label7,
+            Command2, Command3, Text1,    Text2,
+            Text3,    Text4,    Label8};
 }
 
 void Form1::setTabOrder()

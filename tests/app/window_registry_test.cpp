@@ -77,8 +77,8 @@ TEST_F(WindowRegistryTest, TheTopmostFixedSupportWindowOpensFirstAndEachWindowOn
     expectBuiltAsDesigned(*support, Form2::design());
     EXPECT_EQ(support->windowTitle(), QStringLiteral("支持作者并关注以后更新"));
     EXPECT_EQ(support->minimumSize(), support->maximumSize());
-    const QPoint offCentre = support->frameGeometry().center() -
-                             QGuiApplication::primaryScreen()->geometry().center();
+    const QPoint offCentre =
+        support->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 1) << "centred on the screen";
     EXPECT_FALSE(support->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

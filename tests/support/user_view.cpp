@@ -39,10 +39,14 @@ void typeOver(QWidget *box, const QString &text)
 QRect inkRect(QWidget *widget)
 {
     const QImage image = widget->grab().toImage();
-    const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+    return inkRect(image, image.rect(), image.pixel(image.width() - 1, image.height() - 1));
+}
+
+QRect inkRect(const QImage &image, const QRect &area, QRgb background)
+{
     QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (image.pixel(x, y) != background)
                 ink |= QRect(x, y, 1, 1);
         }

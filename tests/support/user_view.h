@@ -3,8 +3,10 @@
 #include "controls.h"
 
 #include <QRect>
+#include <QRgb>
 #include <QString>
 
+class QImage;
 class QWidget;
 
 // Types the text into the widget as a user does: letters, digits and signs key by key, and
@@ -16,6 +18,8 @@ void typeOver(QWidget *box, const QString &text);
 // Where a widget, drawn as the user sees it, shows anything but its background colour (taken
 // from its bottom right corner); an empty rectangle when it shows nothing.
 QRect inkRect(QWidget *widget);
+// Where the area of a drawn image shows anything but the given background colour.
+QRect inkRect(const QImage &image, const QRect &area, QRgb background);
 
 // Where the named control of a design lies in its window's client area, in pixels.
 QRect placeInWindow(const QList<ControlDesign> &design, const QString &name);
