@@ -87,9 +87,10 @@ TEST_F(WindowRegistryTest, TheTopmostFixedSupportWindowOpensFirstAndEachWindowOn
     auto *label = support->findChild<QWidget *>(QStringLiteral("Label1"));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(label->font().bold());
+    doubleClick(support->findChild<QWidget *>(QStringLiteral("Label1")));
     click(support, QStringLiteral("Label1"));
     EXPECT_EQ(recorded.effects,
-              QStringList(QStringLiteral("explorer ") + endpointAddress(Endpoint::MicroblogPage)));
+              QStringList(2, QStringLiteral("explorer ") + endpointAddress(Endpoint::MicroblogPage)));
 
     Form1 *query = windows.queryWindow();
     click(query, QStringLiteral("Command3"));

@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,14 @@ void typeText(QWidget *widget, const QString &text)
             QCoreApplication::sendEvent(widget, &commit);
         }
     }
+}
+
+void doubleClick(QWidget *widget, QPoint point)
+{
+    if (point.isNull())
+        point = widget->rect().center();
+    QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {},
+                       widget->mapTo(widget->window(), point));
 }
 
 void typeOver(QWidget *box, const QString &text)

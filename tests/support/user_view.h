@@ -12,6 +12,10 @@ class QWidget;
 // Types the text into the widget as a user does: letters, digits and signs key by key, and
 // Chinese characters committed by an input method, the way they reach a widget for real.
 void typeText(QWidget *widget, const QString &text);
+// Double-clicks a point of the widget (its centre by default) through its window, as the
+// window system delivers it: a press and release, then a second press that Qt turns into a
+// double click, and its release. The widget under the point receives them.
+void doubleClick(QWidget *widget, QPoint point = {});
 // Clicks into a text box or a combo box's text, selects what it holds and types over it.
 void typeOver(QWidget *box, const QString &text);
 
