@@ -1,7 +1,6 @@
 #include "msgbox.h"
 
-#include "program_identity.h"
-
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -14,7 +13,9 @@ MessageBoxHandler &currentHandler()
 
 void showDialog(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok);
+    // Each program's boxes carry its own title, the name its main() gave the application.
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok);
     box.exec();
 }
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// A message box with an OK button only, captioned with the program's title. It waits until
-// the user closes it.
+// A message box with an OK button only, captioned with the program's title: "Ravoskelv1.3.6"
+// or "Pingrel". It waits until the user closes it.
 void MsgBox(const QString &text);
 
 // Test seam: replaces what MsgBox does and returns the handler it replaced. An empty handler

@@ -1,8 +1,11 @@
+#include "form4.h"
 #include "handoff_files.h"
 #include "test_environment.h"
+#include "user_view.h"
 #include "x11_window.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -59,6 +62,31 @@ TEST_F(PingrelProcess, ShowsTheNovelTopmostAtTheCornerRisesAndSinksAwayWhenClose
         EXPECT_EQ(pingrel.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(pingrel.exitCode(), 0);
     }
+}
+
+TEST_F(PingrelProcess, AFailedStartOfRavoskelIsReportedInABoxTitledPingrel)
+{
+    // Pingrel alone in its folder: the main program is nowhere to be found.
+    const QString pingrelFile = workingFile(QStringLiteral("Pingrel"));
+    ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(QStringLiteral("Pingrel")), pingrelFile));
+    QProcess pingrel;
+    pingrel.start(pingrelFile, {});
+    X11Window window;
+    // Clicked once it has risen into sight.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return (window = X11Window::ofProcess(pingrel.processId())).isValid() &&
+                   window.outerRect().bottom() < X11Window::screenSize().height();
+        },
+        kPatienceMs));
+    window.click(placeInWindow(Form4::design(), QStringLiteral("Label2")).center());
+    const X11Window box = X11Window::awaitCaption(QStringLiteral("^Pingrel$"), kPatienceMs);
+    ASSERT_TRUE(box.isValid());
+    box.pressKey(QStringLiteral("Return"));
+    EXPECT_TRUE(pingrel.waitForFinished(kPatienceMs));
+    EXPECT_EQ(pingrel.exitCode(), 1);
+    pingrel.kill();
+    pingrel.waitForFinished();
 }
 
 } // namespace
