@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a sanitized clang build for a while, each on a scratch copy of its
 # seed corpus (tests/fuzz/corpus/<target>), and prints the executions each reached. CI runs it
-# for 20 seconds a target; longer runs are for the figures in the README.
+# for 20 seconds a target; longer runs are for the figures in tests/README.md.
 #
 #   run_fuzz_targets.sh <sanitized build dir> [seconds per target, default 180]
 #

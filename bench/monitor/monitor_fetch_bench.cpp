@@ -143,7 +143,7 @@ BENCHMARK(plainFloor)
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter()
-        : ConsoleReporter(OO_Tabular) // plain text: the figures are pasted into the README
+        : ConsoleReporter(OO_Tabular) // plain text: the figures are pasted into bench/README.md
     {
     }
 
