@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -27,9 +28,11 @@ void applyDesign(QWidget *control, const ControlDesign &design)
     if (auto *frame = qobject_cast<QGroupBox *>(control))
         frame->setTitle(design.text);
     else if (auto *box = qobject_cast<QComboBox *>(control)) {
-        // A combo box with a text of its own is one whose text can be typed.
+        // A combo box with a text of its own is one whose text can be typed. Like an edit box,
+        // it shows its text from the first character.
         box->setEditable(true);
         box->setEditText(design.text);
+        box->lineEdit()->setCursorPosition(0);
     } else
         control->setProperty("text", design.text);
 }

@@ -29,6 +29,8 @@
 void Form1::wireHandlers()
 {
     Combo1->installEventFilter(this);
+    connect(Combo1, &QComboBox::activated, this,
+            [this] { Combo1->lineEdit()->setCursorPosition(0); });
     connectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connectHandler(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connectHandler(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -71,7 +73,7 @@ void Form1::Form_Load()
     // An empty list has no first title; the box then keeps its design text.
     const QString newest = firstLine(LoadTextFile(kTitleListFile));
     if (!newest.isEmpty())
-        Combo1->setEditText(newest);
+        showTitleFromItsStart(newest);
     // The timers start once the load is through, so that the automatic query sees the title
     // the load put into the box even when a message kept the load waiting.
     Timer1->start();
@@ -102,6 +104,14 @@ void Form1::fillTitleList(const QString &listFile)
     m_titlesBeyondList = titles.mid(kTitleListLimit);
 }
 
+// A title the program puts into the box shows from its first character, as an edit box
+// does; only typing moves the view along with the cursor.
+void Form1::showTitleFromItsStart(const QString &title)
+{
+    Combo1->setEditText(title);
+    Combo1->lineEdit()->setCursorPosition(0);
+}
+
 QStringList Form1::rememberedTitles() const
 {
     QStringList titles;
@@ -123,7 +133,7 @@ void Form1::Combo1_LostFocus()
     }
     Combo1->insertItem(0, title);
     Combo1->setEditText(title);
-    writeLines(kTitleListFile, *added);
+    writeLines(kTitleListFile, withoutTitles(*added, m_deletedTitles));
 }
 
 void Form1::Command2_Click()
@@ -134,6 +144,8 @@ void Form1::Command2_Click()
     }
     const QString title = Combo1->currentText();
     writeLines(kTitleListFile, withoutTitle(titlesOfFile(LoadTextFile(kTitleListFile)), title));
+    if (!title.isEmpty())
+        m_deletedTitles.insert(title);
     MsgBox(QStringLiteral("已删除记录【") + title + QStringLiteral("】重启软件后生效！！"));
 }
 

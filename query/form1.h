@@ -2,6 +2,7 @@
 
 #include "controls.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
@@ -57,6 +58,7 @@ private:
     void compareVersions();
     void fillTitleList(const QString &listFile);
     QStringList rememberedTitles() const;
+    void showTitleFromItsStart(const QString &title);
     void CycleColor(QLabel *target, int first, int second, int third, int fourth);
 
     QLabel *Label1 = nullptr;
@@ -84,4 +86,7 @@ private:
 
     // Titles of the list file past what the drop-down can hold; every add writes them back.
     QStringList m_titlesBeyondList;
+    // Titles deleted from the file in this run. The drop-down keeps them until the next start,
+    // but no add may write them back.
+    QSet<QString> m_deletedTitles;
 };

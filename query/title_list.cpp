@@ -19,11 +19,17 @@ std::optional<QStringList> withTitleAdded(const QStringList &titles, const QStri
 
 QStringList withoutTitle(const QStringList &lines, const QString &title)
 {
-    if (title.isEmpty())
+    return title.isEmpty() ? lines : withoutTitles(lines, {title});
+}
+
+QStringList withoutTitles(const QStringList &lines, const QSet<QString> &titles)
+{
+    if (titles.isEmpty())
         return lines;
     QStringList kept;
+    kept.reserve(lines.size());
     for (const QString &line : lines) {
-        if (line != title)
+        if (!titles.contains(line))
             kept.append(line);
     }
     return kept;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -22,3 +23,5 @@ std::optional<QStringList> withTitleAdded(const QStringList &titles, const QStri
 
 // The lines without every line that equals the title exactly; an empty title drops nothing.
 QStringList withoutTitle(const QStringList &lines, const QString &title);
+// The lines without every line that equals one of the titles exactly.
+QStringList withoutTitles(const QStringList &lines, const QSet<QString> &titles);

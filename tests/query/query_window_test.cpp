@@ -93,17 +93,23 @@ TEST_F(QueryWindow, FirstStartBuildsTheWindowAsDrawnAndCreatesAnEmptyList)
     EXPECT_TRUE(control<Browser>(QStringLiteral("Web3"))->Silent());
     EXPECT_EQ(listFile(), QByteArray());
     EXPECT_TRUE(QFile::exists(workingFile(kListFile)));
+    // The design text, wider than the box, shows from its first character.
+    EXPECT_EQ(titleBox()->currentText(), QStringLiteral("作者QQ:731508264"));
+    EXPECT_EQ(titleBox()->lineEdit()->cursorPosition(), 0);
     EXPECT_EQ(recorded.effects, QStringList(QStringLiteral("support window")));
 }
 
 TEST_F(QueryWindow, TheNewestTitleIsShownAndQueriedOnceHalfASecondAfterStart)
 {
-    writeWorkingFile(kListFile, "\xD0\xA3\xBB\xA8\r\nB b\r\nC"); // the last line hand-edited
+    const QString second = QStringLiteral("B b, a title longer than the box is wide");
+    writeWorkingFile(kListFile, "\xD0\xA3\xBB\xA8\r\n" + second.toLatin1() +
+                                    "\r\nC"); // the last line hand-edited
     QSignalSpy searches(&site, &ReferenceSite::searchRequested);
     open();
     ASSERT_EQ(titleBox()->count(), 3);
-    EXPECT_EQ(titleBox()->itemText(1), QStringLiteral("B b"));
+    EXPECT_EQ(titleBox()->itemText(1), second);
     EXPECT_EQ(titleBox()->currentText(), QStringLiteral("校花"));
+    EXPECT_EQ(titleBox()->lineEdit()->cursorPosition(), 0);
     ASSERT_TRUE(searches.wait(30000));
     EXPECT_EQ(searches.first().at(0).toString(), QStringLiteral("校花"));
     EXPECT_TRUE(resultPageText().contains(QStringLiteral("《校花》")));
@@ -116,6 +122,11 @@ TEST_F(QueryWindow, TheNewestTitleIsShownAndQueriedOnceHalfASecondAfterStart)
     EXPECT_FALSE(control<QTimer>(QStringLiteral("Timer2"))->isActive());
     EXPECT_EQ(site.searchRequestCount(QStringLiteral("校花")), 1);
     EXPECT_EQ(recorded.effects, QStringList(QStringLiteral("support window"))) << "no purge";
+    // A title picked from the list shows from its first character as well.
+    QTest::mouseClick(titleBox()->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(titleBox()->currentText(), second);
+    EXPECT_EQ(titleBox()->lineEdit()->cursorPosition(), 0);
 }
 
 TEST_F(QueryWindow, ATypedTitleIsRememberedPurgedAndQueriedAsTypedNeverCompletedFromTheList)
@@ -173,6 +184,10 @@ TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)
     QFile::remove(workingFile(kListFile));
     click(QStringLiteral("Command2"));
     EXPECT_FALSE(QFile::exists(workingFile(kListFile)));
+    // The drop-down keeps the deleted titles until the next start, but no add writes them back.
+    typeOver(titleBox(), QStringLiteral("丁书"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    EXPECT_EQ(listFile(), QByteArray("\xB6\xA1\xCA\xE9\r\nAB \r\nab\r\nABC\r\nB b\r\n"));
     EXPECT_EQ(recorded.effects.mid(1),
               (QStringList{QStringLiteral("已删除记录【新书】重启软件后生效！！"),
                            QStringLiteral("已删除记录【AB】重启软件后生效！！"),
