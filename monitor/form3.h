@@ -71,7 +71,11 @@ private:
     void buildTimers();
     void connectHandlers();
 
+    // The current-chapter fetch comes this long after it is asked for.
+    static constexpr int kCurrentChapterDelayMs = 1000;
+
     void placeAtTopRightCorner();
+    void armCurrentChapterFetch();
     void switchCurrentFetchOff();
     void switchServerFetchOff();
     void switchEverythingOff();

@@ -162,7 +162,7 @@ void Form3::buildHiddenControls()
 
 void Form3::buildTimers()
 {
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), kCurrentChapterDelayMs);
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 10000);
     Timer3 = makeTimer(this, QStringLiteral("Timer3"), 4000);
     Timer4 = makeTimer(this, QStringLiteral("Timer4"), 5000);

@@ -15,7 +15,6 @@
 #include "program_identity.h"
 #include "temp_folder.h"
 #include "text_file.h"
-#include "timer_switch.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -40,7 +39,12 @@ void Form3::Command1_Click()
     if (QFileInfo::exists(kRememberedPageFile))
         Label2->setText(lineAt(LoadTextFile(kRememberedPageFile), kChapterLine));
     else
-        switchOn(Timer1);
+        armCurrentChapterFetch();
+}
+
+void Form3::armCurrentChapterFetch()
+{
+    Timer1->start(kCurrentChapterDelayMs);
 }
 
 void Form3::Command2_Click()
@@ -80,7 +84,7 @@ void Form3::Timer4_Timer()
 void Form3::stopMonitoringAfterAlert()
 {
     // The new page becomes the baseline a second later; monitoring waits for a new start.
-    switchOn(Timer1);
+    armCurrentChapterFetch();
     switchServerFetchOff();
     Timer3->stop();
     returnToIdle();

@@ -25,6 +25,10 @@ void Form3::Timer1_Timer()
     // A tick that finds its fetch still in flight leaves it be.
     if (m_currentChapterDownload)
         return;
+    // A fetch that succeeds switches the timer off. Should it fail, the next try waits the
+    // interval the user chose for the site, as every server fetch does: a site in trouble is
+    // not asked once a second, and until a baseline is in, no alert compares against one.
+    Timer1->setInterval(Timer2->interval());
     fetchPage(
         m_currentChapterDownload, kRememberedPageFile, [this] { finishCurrentChapterFetch(); },
         &Form3::currentChapterFetchFinished);

@@ -301,6 +301,30 @@ TEST_F(MonitorWindow, AfterAChangeOfNovelNoAlertComesBeforeTheNewNovelsBaselineI
     EXPECT_FALSE(effects().contains("Pingrel.exe"));
 }
 
+TEST_F(MonitorWindow, AFailedBaselineIsTriedAgainOnlyAtTheUsersIntervalAndNeverAlerts)
+{
+    click("Check1");
+    // The baseline's fetch fails each time while the server fetches between them succeed.
+    site.setFaultCycle({FaultMode::NotFound404, FaultMode::None});
+    QStringList fetches;
+    QObject::connect(form.get(), &Form3::currentChapterFetchFinished,
+                     [&](bool ok) { fetches << (ok ? "baseline" : "no baseline"); });
+    QObject::connect(form.get(), &Form3::serverChapterFetchFinished,
+                     [&](bool ok) { fetches << (ok ? "server" : "no server"); });
+    QSignalSpy popupCheck(timer(3), &QTimer::timeout);
+    start("2000");
+    ASSERT_TRUE(popupCheck.wait(15000));
+    EXPECT_EQ(fetches.mid(0, 4), (QStringList{"no baseline", "server", "no baseline", "server"}));
+    EXPECT_EQ(text("Label2"), kAwaitingCurrentChapter);
+    EXPECT_FALSE(effects().contains("Pingrel.exe"));
+    // Once the site answers again, the baseline comes in and the retries end.
+    site.setFaultCycle({});
+    QSignalSpy baseline(form.get(), &Form3::currentChapterFetchFinished);
+    ASSERT_TRUE(baseline.wait(15000));
+    EXPECT_EQ(text("Label2"), site.chapterLine(novel));
+    EXPECT_FALSE(timer(1)->isActive());
+}
+
 TEST_F(MonitorWindow, ServerTicksShorterThanTheAlertChecksDoNotPushThemBack)
 {
     remember("第1章");
