@@ -7,11 +7,18 @@ namespace {
 
 enum class Placement { Centered, OwnLoad };
 
+// Set on a window while its load runs.
+constexpr char kLoading[] = "ravoskelLoading";
+
 // Shows the one instance of a window: again, in front, when it is loaded; otherwise a new one,
-// wired first, then loaded, then shown.
+// wired first, then loaded, then shown. A load can wait on a message box, and a request to
+// show the window meanwhile waits for the load, which shows it when it is through: shown
+// earlier, the window would appear half-loaded and jump.
 template <typename Window, typename Wiring>
 void showSingle(QPointer<Window> &instance, Placement placement, Wiring wire)
 {
+    if (instance && instance->property(kLoading).toBool())
+        return;
     if (instance) {
         instance->show();
         instance->raise();
@@ -21,7 +28,9 @@ void showSingle(QPointer<Window> &instance, Placement placement, Wiring wire)
     instance = new Window;
     instance->setAttribute(Qt::WA_DeleteOnClose);
     wire(instance.data());
+    instance->setProperty(kLoading, true);
     runGuarded([window = instance.data()] { window->Form_Load(); });
+    instance->setProperty(kLoading, false);
     if (placement == Placement::Centered)
         centerOnScreen(instance);
     instance->show();

@@ -1,15 +1,19 @@
 #include "browser.h"
 #include "effects.h"
 #include "endpoints.h"
+#include "msgbox.h"
 #include "program_folder.h"
 #include "test_environment.h"
 #include "user_view.h"
 #include "window_registry.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -121,6 +125,33 @@ TEST_F(WindowRegistryTest, AClosedQueryWindowComesBackWithItsWholeLoadAndTheSupp
         },
         60000))
         << "the support window loads its page again";
+}
+
+TEST_F(WindowRegistryTest, AQueryWindowAskedForDuringItsLoadAppearsOnlyWhenTheLoadIsThrough)
+{
+    writeWorkingFile(QStringLiteral("QQ731508264.vemo"), "\xBC\xD7\xCA\xE9\r\n"); // 甲书
+    windows.showQueryWindow();
+    click(windows.queryWindow(), QStringLiteral("Command3"));
+    close(windows.queryWindow());
+    // The next load announces a new version and waits on its box, and meanwhile the monitor
+    // asks for the query window again.
+    writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
+    writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\nRavoskelv1.4.0\r\n");
+    std::optional<bool> shownDuringTheLoad;
+    replaceMessageBoxHandler([&](const QString &) {
+        click(windows.monitorWindow(), QStringLiteral("Label5"));
+        shownDuringTheLoad = windows.queryWindow()->isVisible();
+    });
+    click(windows.monitorWindow(), QStringLiteral("Label2"));
+    EXPECT_EQ(shownDuringTheLoad, false);
+    Form1 *query = windows.queryWindow();
+    ASSERT_TRUE(query->isVisible());
+    EXPECT_EQ(query->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
+              QStringLiteral("甲书"));
+    const QPoint offCentre =
+        query->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1);
+    EXPECT_EQ(shownWindows(), (QStringList{"Form1", "Form2", "Form3"}));
 }
 
 } // namespace
