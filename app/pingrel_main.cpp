@@ -1,4 +1,5 @@
 #include "code_page_check.h"
+#include "display_session.h"
 #include "form4.h"
 #include "handler_guard.h"
 #include "look.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char **argv)
 {
+    preferX11InWaylandSession();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pingrel"));
     if (!ansiCodePageReady())

@@ -1,4 +1,5 @@
 #include "code_page_check.h"
+#include "display_session.h"
 #include "launcher.h"
 #include "look.h"
 #include "program_identity.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    preferX11InWaylandSession();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // A window holding a browser view that draws through OpenGL is recomposed whole, through
     // OpenGL, at every repaint of any label in it, and the query window recolours two labels

@@ -93,8 +93,8 @@ TEST_F(WindowRegistryTest, TheTopmostFixedSupportWindowOpensFirstAndEachWindowOn
     EXPECT_TRUE(label->font().bold());
     doubleClick(support->findChild<QWidget *>(QStringLiteral("Label1")));
     click(support, QStringLiteral("Label1"));
-    EXPECT_EQ(recorded.effects,
-              QStringList(2, QStringLiteral("explorer ") + endpointAddress(Endpoint::MicroblogPage)));
+    EXPECT_EQ(recorded.effects, QStringList(2, QStringLiteral("explorer ") +
+                                                   endpointAddress(Endpoint::MicroblogPage)));
 
     Form1 *query = windows.queryWindow();
     click(query, QStringLiteral("Command3"));

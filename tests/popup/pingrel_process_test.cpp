@@ -68,7 +68,8 @@ TEST_F(PingrelProcess, AFailedStartOfRavoskelIsReportedInABoxTitledPingrel)
 {
     // Pingrel alone in its folder: the main program is nowhere to be found.
     const QString pingrelFile = workingFile(QStringLiteral("Pingrel"));
-    ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(QStringLiteral("Pingrel")), pingrelFile));
+    ASSERT_TRUE(
+        QFile::copy(QDir(programFolder()).filePath(QStringLiteral("Pingrel")), pingrelFile));
     QProcess pingrel;
     pingrel.start(pingrelFile, {});
     X11Window window;

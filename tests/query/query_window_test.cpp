@@ -238,11 +238,10 @@ TEST_F(QueryWindow, TheLinksOpenTheirPagesAndTwoLabelsCycleTheirColoursEverySeco
         QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ");
     const QString shopping = QStringLiteral("explorer ") + endpointAddress(Endpoint::ShoppingOffer);
     const QString download = QStringLiteral("explorer ") + endpointAddress(Endpoint::DownloadPage);
-    EXPECT_EQ(recorded.effects.mid(1),
-              (QStringList{shopping, download,
-                           browserProgram + endpointAddress(Endpoint::AntivirusOffer),
-                           browserProgram + endpointAddress(Endpoint::TvOffer), download,
-                           shopping}));
+    EXPECT_EQ(
+        recorded.effects.mid(1),
+        (QStringList{shopping, download, browserProgram + endpointAddress(Endpoint::AntivirusOffer),
+                     browserProgram + endpointAddress(Endpoint::TvOffer), download, shopping}));
 
     const auto colour = [this](const char *name) {
         return control(QLatin1String(name))->palette().color(QPalette::WindowText);

@@ -96,6 +96,20 @@ QRect X11Window::outerRect() const
                            frame[3].toInt());
 }
 
+QRect X11Window::requestedRect() const
+{
+    const QString hints =
+        run(QStringLiteral("xprop -id ") + m_id, {QStringLiteral("WM_NORMAL_HINTS")});
+    const QRegularExpressionMatch place =
+        QRegularExpression(QStringLiteral("specified location: (-?\\d+), (-?\\d+)")).match(hints);
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("specified size: (\\d+) by (\\d+)")).match(hints);
+    if (!place.hasMatch() || !size.hasMatch())
+        return {};
+    return {place.captured(1).toInt(), place.captured(2).toInt(), size.captured(1).toInt(),
+            size.captured(2).toInt()};
+}
+
 void X11Window::requestClose() const
 {
     run(QStringLiteral("wmctrl -i -c ") + m_id);

@@ -21,6 +21,9 @@ public:
     QStringList states() const; // _NET_WM_STATE atoms, e.g. "_NET_WM_STATE_ABOVE"
     // The window with the window manager's frame around it, in screen pixels.
     QRect outerRect() const;
+    // Where the program asked the window manager to put the window and how large, before
+    // the manager placed it; an empty rectangle when it asked nothing.
+    QRect requestedRect() const;
     // Asks the window manager to close it, as the close box does.
     void requestClose() const;
     // Clicks a point of its client area, in pixels.

@@ -1,0 +1,107 @@
+#include "test_environment.h"
+#include "x11_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int kPatienceMs = 60000;
+
+// A Wayland desktop with XWayland beside it, as Debian's default session is: weston, headless,
+// serving Wayland on its own socket and X11 on a display of its own. The programs are started
+// the way that desktop starts them, and are looked for through X11.
+class WaylandSession : public FreshFolders {
+protected:
+    WaylandSession()
+    {
+        m_weston.setProcessChannelMode(QProcess::MergedChannels);
+        m_weston.setProcessEnvironment(sessionEnvironment());
+        m_weston.start(QStringLiteral("weston"),
+                       {QStringLiteral("--backend=headless-backend.so"),
+                        QStringLiteral("--socket=") + socketName(), QStringLiteral("--xwayland")});
+        // weston says which X display its XWayland serves once it listens.
+        const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+        QString log;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                log += QString::fromUtf8(m_weston.readAll());
+                m_xDisplay = listening.match(log).captured(1);
+                return !m_xDisplay.isEmpty();
+            },
+            kPatienceMs))
+            << log.toStdString();
+        // The X11 tools the checks use look at that display.
+        qputenv("DISPLAY", m_xDisplay.toUtf8());
+    }
+    ~WaylandSession() override
+    {
+        for (QProcess *process : {&m_program, &m_weston}) {
+            process->kill();
+            process->waitForFinished();
+        }
+        qunsetenv("DISPLAY");
+    }
+
+    // Starts one of the built programs from a folder of its own, in the session, with no
+    // platform chosen.
+    void startProgram(const QString &name)
+    {
+        for (const QString &file :
+             {name, QStringLiteral("version1.ini"), QStringLiteral("version.ini")})
+            ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(file), workingFile(file)));
+        QProcessEnvironment environment = sessionEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), m_xDisplay);
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socketName());
+        m_program.setProcessEnvironment(environment);
+        m_program.setWorkingDirectory(workingFolder());
+        m_program.start(workingFile(name), {});
+    }
+
+    QProcess m_program;
+
+private:
+    QString socketName() const { return QStringLiteral("ravoskel-test-wayland"); }
+    QProcessEnvironment sessionEnvironment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        return environment;
+    }
+
+    QTemporaryDir m_runtime; // owner-only, as the session's runtime folder must be
+    QProcess m_weston;
+    QString m_xDisplay;
+};
+
+// weston's own X11 window manager places X11 windows itself, whatever they ask; desktops
+// such as GNOME and KDE honour the request. So the placement checked is the one the popup
+// asks for through X11.
+TEST_F(WaylandSession, ThePopupAppearsThroughX11AndAsksForTheBottomRightCorner)
+{
+    startProgram(QStringLiteral("Pingrel"));
+    X11Window popup;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (popup = X11Window::ofProcess(m_program.processId())).isValid(); },
+        kPatienceMs));
+    EXPECT_TRUE(popup.caption().startsWith(QStringLiteral("来自Ravoskel的消息:【")));
+    const QRect requested = popup.requestedRect();
+    const QSize screen = X11Window::screenSize();
+    EXPECT_EQ(requested.right() + 1, screen.width());
+    EXPECT_EQ(requested.top(), screen.height());
+}
+
+TEST_F(WaylandSession, TheMainProgramsQueryWindowAppearsThroughX11)
+{
+    startProgram(QStringLiteral("Ravoskelv1.3.6"));
+    EXPECT_TRUE(
+        X11Window::awaitCaption(QStringLiteral("^Ravoskelv1\\.3\\.6---"), kPatienceMs).isValid());
+}
+
+} // namespace
