@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QList>
 #include <QRect>
@@ -52,6 +53,16 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval);
 inline constexpr Qt::WindowFlags kMinimizeOnlyWindow =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// A top-level window with the title bar's system menu and close button only.
+inline constexpr Qt::WindowFlags kCloseOnlyWindow = Qt::Window | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                    Qt::WindowCloseButtonHint;
+
+// The two text colours the windows' designs use besides the default: red links and chapter
+// lines (&H000000FF&), blue links (&H00FF0000&).
+inline constexpr QColor kRedText(255, 0, 0);
+inline constexpr QColor kBlueText(0, 0, 255);
 
 // The text colour of a label or button, as the window's design gives it.
 void setTextColor(QWidget *control, const QColor &color);

@@ -27,7 +27,7 @@ void Form3::connectHandlers()
     connectHandler(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connectHandler(Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
     connectHandler(Label2, &ClickLabel::clicked, this, &Form3::Label2_Click);
-    connectHandler(Label5, &ClickLabel::clicked, this, &Form3::Label5_Click);
+    connectHandler(Label5, &ClickLabel::clicked, this, &Form3::Label2_Click);
     connectHandler(Label6, &ClickLabel::clicked, this, &Form3::Label6_Click);
     connectHandler(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
     connectHandler(Timer2, &QTimer::timeout, this, &Form3::Timer2_Timer);
@@ -63,11 +63,6 @@ void Form3::Command3_Click()
 }
 
 void Form3::Label2_Click()
-{
-    Q_EMIT queryWindowRequested();
-}
-
-void Form3::Label5_Click()
 {
     Q_EMIT queryWindowRequested();
 }

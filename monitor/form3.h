@@ -41,8 +41,7 @@ public Q_SLOTS:
     void Command3_Click(); // 更换小说
     void Command4_Click(); // 试听
     void Command5_Click(); // 示范
-    void Label2_Click();
-    void Label5_Click();
+    void Label2_Click();   // either chapter line, Label2 or Label5
     void Label6_Click();
 
     void Timer1_Timer(); // the current-chapter fetch
@@ -63,11 +62,11 @@ protected:
 private:
     using FetchReport = void (Form3::*)(bool);
 
-    void buildNovelFrame();
-    void buildIntervalFrame();
-    void buildAlertFrame();
-    void buildChapterLabels();
-    void buildHiddenControls();
+    void buildNovelFrame(const QList<ControlDesign> &layout);
+    void buildIntervalFrame(const QList<ControlDesign> &layout);
+    void buildAlertFrame(const QList<ControlDesign> &layout);
+    void buildChapterLabels(const QList<ControlDesign> &layout);
+    void buildHiddenControls(const QList<ControlDesign> &layout);
     void buildTimers();
     void connectHandlers();
 

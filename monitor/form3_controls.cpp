@@ -23,8 +23,6 @@
 namespace {
 
 const QString kBackToMainWindow = QStringLiteral("点击切换到Ravoskel主界面");
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 
 // The window keeps the size it was drawn at; twips of the client area.
 constexpr int kClientWidth = 9390;
@@ -36,11 +34,6 @@ QString helpText()
                           "然后就可以最小化玩别的了") +
            QString(154, u' ') + QStringLiteral("--------作者微博") +
            endpointAddress(Endpoint::MicroblogPage);
-}
-
-template <typename Control> Control *build(Form3 *window, const QString &name)
-{
-    return buildControl<Control>(window, Form3::design(), name);
 }
 
 } // namespace
@@ -88,56 +81,58 @@ Form3::Form3(QWidget *parent)
     setWindowIcon(monitorIcon());
     setFont(songtiFont(9));
     resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    buildNovelFrame();
-    buildIntervalFrame();
-    buildAlertFrame();
-    buildChapterLabels();
-    buildHiddenControls();
+    // The help text names an outside address, so the design is read once for all controls.
+    const QList<ControlDesign> layout = design();
+    buildNovelFrame(layout);
+    buildIntervalFrame(layout);
+    buildAlertFrame(layout);
+    buildChapterLabels(layout);
+    buildHiddenControls(layout);
     buildTimers();
     connectHandlers();
 }
 
-void Form3::buildNovelFrame()
+void Form3::buildNovelFrame(const QList<ControlDesign> &layout)
 {
-    Frame1 = build<QGroupBox>(this, QStringLiteral("Frame1"));
-    Label3 = build<QLabel>(this, QStringLiteral("Label3"));
-    Text1 = build<QLineEdit>(this, QStringLiteral("Text1"));
-    Command1 = build<QPushButton>(this, QStringLiteral("Command1"));
-    Command3 = build<QPushButton>(this, QStringLiteral("Command3"));
-    Command2 = build<QPushButton>(this, QStringLiteral("Command2"));
+    Frame1 = buildControl<QGroupBox>(this, layout, QStringLiteral("Frame1"));
+    Label3 = buildControl<QLabel>(this, layout, QStringLiteral("Label3"));
+    Text1 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text1"));
+    Command1 = buildControl<QPushButton>(this, layout, QStringLiteral("Command1"));
+    Command3 = buildControl<QPushButton>(this, layout, QStringLiteral("Command3"));
+    Command2 = buildControl<QPushButton>(this, layout, QStringLiteral("Command2"));
 }
 
-void Form3::buildIntervalFrame()
+void Form3::buildIntervalFrame(const QList<ControlDesign> &layout)
 {
-    Frame2 = build<QGroupBox>(this, QStringLiteral("Frame2"));
-    Label8 = build<QLabel>(this, QStringLiteral("Label8"));
-    Text5 = build<QLineEdit>(this, QStringLiteral("Text5"));
-    Label7 = build<QLabel>(this, QStringLiteral("Label7"));
+    Frame2 = buildControl<QGroupBox>(this, layout, QStringLiteral("Frame2"));
+    Label8 = buildControl<QLabel>(this, layout, QStringLiteral("Label8"));
+    Text5 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text5"));
+    Label7 = buildControl<QLabel>(this, layout, QStringLiteral("Label7"));
 }
 
-void Form3::buildAlertFrame()
+void Form3::buildAlertFrame(const QList<ControlDesign> &layout)
 {
-    Frame3 = build<QGroupBox>(this, QStringLiteral("Frame3"));
-    Check1 = build<QCheckBox>(this, QStringLiteral("Check1"));
-    Check2 = build<QCheckBox>(this, QStringLiteral("Check2"));
-    Command5 = build<QPushButton>(this, QStringLiteral("Command5"));
-    Command4 = build<QPushButton>(this, QStringLiteral("Command4"));
-    Label9 = build<QLabel>(this, QStringLiteral("Label9"));
+    Frame3 = buildControl<QGroupBox>(this, layout, QStringLiteral("Frame3"));
+    Check1 = buildControl<QCheckBox>(this, layout, QStringLiteral("Check1"));
+    Check2 = buildControl<QCheckBox>(this, layout, QStringLiteral("Check2"));
+    Command5 = buildControl<QPushButton>(this, layout, QStringLiteral("Command5"));
+    Command4 = buildControl<QPushButton>(this, layout, QStringLiteral("Command4"));
+    Label9 = buildControl<QLabel>(this, layout, QStringLiteral("Label9"));
 }
 
-void Form3::buildChapterLabels()
+void Form3::buildChapterLabels(const QList<ControlDesign> &layout)
 {
-    Label1 = build<QLabel>(this, QStringLiteral("Label1"));
-    Label2 = build<ClickLabel>(this, QStringLiteral("Label2"));
-    Label4 = build<QLabel>(this, QStringLiteral("Label4"));
-    Label5 = build<ClickLabel>(this, QStringLiteral("Label5"));
-    Label6 = build<ClickLabel>(this, QStringLiteral("Label6"));
+    Label1 = buildControl<QLabel>(this, layout, QStringLiteral("Label1"));
+    Label2 = buildControl<ClickLabel>(this, layout, QStringLiteral("Label2"));
+    Label4 = buildControl<QLabel>(this, layout, QStringLiteral("Label4"));
+    Label5 = buildControl<ClickLabel>(this, layout, QStringLiteral("Label5"));
+    Label6 = buildControl<ClickLabel>(this, layout, QStringLiteral("Label6"));
     Label6->setWordWrap(true);
     for (ClickLabel *chapter : {Label2, Label5}) {
-        setTextColor(chapter, kRed);
+        setTextColor(chapter, kRedText);
         makeLink(chapter, kBackToMainWindow);
     }
-    setTextColor(Label6, kBlue);
+    setTextColor(Label6, kBlueText);
     makeLink(Label6);
     // The chapter labels run under the captions beside them, which stay readable on top.
     for (QLabel *caption : {Label1, Label4}) {
@@ -146,11 +141,11 @@ void Form3::buildChapterLabels()
     }
 }
 
-void Form3::buildHiddenControls()
+void Form3::buildHiddenControls(const QList<ControlDesign> &layout)
 {
-    Text2 = build<QLineEdit>(this, QStringLiteral("Text2"));
-    Text3 = build<QLineEdit>(this, QStringLiteral("Text3"));
-    Text4 = build<QLineEdit>(this, QStringLiteral("Text4"));
+    Text2 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text2"));
+    Text3 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text3"));
+    Text4 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text4"));
     Text2->setMaxLength(std::numeric_limits<int>::max());
     // Nobody sees the page in the box, and a box that shows its text lays out and shapes every
     // character of it at each fetch, many times the cost of the whole fetch: it keeps the text

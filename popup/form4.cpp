@@ -24,7 +24,6 @@ constexpr int kClientWidthTwips = 9600;
 constexpr int kClientHeightTwips = 1110;
 constexpr int kSlideIntervalMs = 10;
 constexpr qreal kFormFontPoints = 9;
-const QColor kAlertRed(255, 0, 0);
 
 const QString kDesignCaption =
     QStringLiteral("来自Ravoskel的消息:【服务器已有更新章节】-VemoQQ731508264");
@@ -43,7 +42,7 @@ template <typename Label> Label *makeLabel(Form4 *form, const QString &name)
 
 void makeRedLink(QWidget *label, const QString &toolTip = QString())
 {
-    setTextColor(label, kAlertRed);
+    setTextColor(label, kRedText);
     makeLink(label, toolTip);
 }
 
@@ -74,8 +73,7 @@ const QList<ControlDesign> &Form4::design()
 }
 
 Form4::Form4(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, kCloseOnlyWindow)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(kDesignCaption);
@@ -105,7 +103,7 @@ void Form4::connectHandlers()
 {
     connectHandler(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
     connectHandler(Label2, &ClickLabel::clicked, this, &Form4::Label2_Click);
-    connectHandler(Label3, &ClickLabel::clicked, this, &Form4::Label3_Click);
+    connectHandler(Label3, &ClickLabel::clicked, this, &Form4::Label2_Click);
 }
 
 QObjectList Form4::controls() const
@@ -152,11 +150,6 @@ void Form4::Form_Unload(QCloseEvent *event)
 }
 
 void Form4::Label2_Click()
-{
-    startSystemProgram(kMainProgramFile);
-}
-
-void Form4::Label3_Click()
 {
     startSystemProgram(kMainProgramFile);
 }

@@ -32,8 +32,7 @@ public Q_SLOTS:
     void Form_Load();
     void Form_Resize();
     void Form_Unload(QCloseEvent *event);
-    void Label2_Click();
-    void Label3_Click();
+    void Label2_Click(); // either red label, the chapter line or the title
     void Timer1_Timer();
 
 Q_SIGNALS:

@@ -42,7 +42,7 @@ void Form1::wireHandlers()
     connectHandler(Label5, &ClickLabel::clicked, this, &Form1::Label5_Click);
     connectHandler(Label6, &ClickLabel::clicked, this, &Form1::Label6_Click);
     connectHandler(Label7, &ClickLabel::clicked, this, &Form1::Label7_Click);
-    connectHandler(Label8, &ClickLabel::clicked, this, &Form1::Label8_Click);
+    connectHandler(Label8, &ClickLabel::clicked, this, &Form1::Label5_Click);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -209,9 +209,4 @@ void Form1::Label6_Click()
 void Form1::Label7_Click()
 {
     openAddressWithBrowserProgram(endpointAddress(Endpoint::TvOffer));
-}
-
-void Form1::Label8_Click()
-{
-    Label5_Click();
 }

@@ -35,10 +35,9 @@ public Q_SLOTS:
     void Timer2_Timer();
     void Web3_DocumentComplete(bool ok);
     void Label4_Click();
-    void Label5_Click();
+    void Label5_Click(); // either download label, Label5 or Label8
     void Label6_Click();
     void Label7_Click();
-    void Label8_Click();
 
 Q_SIGNALS:
     void monitorRequested();

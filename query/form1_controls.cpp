@@ -18,9 +18,6 @@
 
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-
 QString windowCaption()
 {
     return kProgramTitle + QStringLiteral("---Vemo制作－QQ:731508264 微博") +
@@ -96,7 +93,7 @@ void Form1::buildControls()
     Command3 = buildControl<QPushButton>(this, design(), QStringLiteral("Command3"));
     Label4 = makeLinkLabel(this, QStringLiteral("Label4"),
                            QStringLiteral("点击马上抢购限时折上打折后的商品"));
-    setTextColor(Label4, kRed);
+    setTextColor(Label4, kRedText);
     Label2 = buildControl<QLabel>(this, design(), QStringLiteral("Label2"));
     Frame1 = buildControl<QGroupBox>(this, design(), QStringLiteral("Frame1"));
     WebBrowser1 = new Browser(this, design(), QStringLiteral("WebBrowser1"));
@@ -122,8 +119,8 @@ void Form1::buildLinkPanel()
     Label7 = makeLinkLabel(this, QStringLiteral("Label7"),
                            QStringLiteral("PPTV网络电视，大家都在用的网络电视软件"));
     for (QWidget *red : {Label5, Label8})
-        setTextColor(red, kRed);
-    setTextColor(Label7, kBlue);
+        setTextColor(red, kRedText);
+    setTextColor(Label7, kBlueText);
 }
 
 void Form1::buildHiddenControls()

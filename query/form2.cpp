@@ -24,8 +24,7 @@ const QList<ControlDesign> &Form2::design()
 }
 
 Form2::Form2(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, kCloseOnlyWindow)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("支持作者并关注以后更新"));
@@ -36,7 +35,7 @@ Form2::Form2(QWidget *parent)
     Label1 = buildControl<ClickLabel>(this, design(), QStringLiteral("Label1"));
     Label1->setFont(songtiFont(10.5, true));
     Label1->setAutoFillBackground(true);
-    setTextColor(Label1, QColor(255, 0, 0));
+    setTextColor(Label1, kRedText);
     connectHandler(Label1, &ClickLabel::clicked, this, &Form2::Label1_Click);
 }
 
