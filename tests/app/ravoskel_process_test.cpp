@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kPatienceMs = 60000;
 const QString kQueryCaption = QStringLiteral("^Ravoskelv1\\.3\\.6---");
 
 // The real main program, in a program folder of its own, its site on loopback.

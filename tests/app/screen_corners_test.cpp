@@ -1,6 +1,7 @@
 #include "effects.h"
 #include "form3.h"
 #include "form4.h"
+#include "handoff_files.h"
 #include "test_environment.h"
 
 #include <QGuiApplication>
@@ -30,7 +31,7 @@ TEST_F(ScreenCorners, TheMonitorAndThePopupKeepToThePrimaryScreen)
     ASSERT_TRUE(QTest::qWaitFor([&] { return popup.frameGeometry().top() <= restingTop; }));
     const QRect rest = popup.frameGeometry();
     EXPECT_EQ(rest.right(), primary.right());
-    EXPECT_EQ(rest.top(), primary.bottom() + 1 - 2 * ((rest.height() + 1) / 2));
+    EXPECT_EQ(rest.top(), popupRestingTop(primary.bottom() + 1, rest.height()));
     EXPECT_EQ(recorded.effects, QStringList());
 }
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kPatienceMs = 60000;
-
 // The road of one update: the monitor polls the site, a chapter is published, the monitor
 // starts the real popup program, whose window names the novel.
 using UpdateRoad = SiteFolders;

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kPatienceMs = 60000;
-
 // A Wayland desktop with XWayland beside it, as Debian's default session is: weston, headless,
 // serving Wayland on its own socket and X11 on a display of its own. The programs are started
 // the way that desktop starts them, and are looked for through X11.

@@ -78,7 +78,9 @@ TEST_F(WindowRegistryTest, TheTopmostFixedSupportWindowOpensFirstAndEachWindowOn
     EXPECT_EQ(order.shown, (QStringList{"Form2", "Form1"}));
     Form2 *support = windows.supportWindow();
     EXPECT_TRUE(support->windowFlags() & Qt::WindowStaysOnTopHint);
-    expectBuiltAsDesigned(*support, Form2::design());
+    expectSeenAs(*support,
+                 {{"WebBrowser1", {32, 16, 185, 89}, {}},
+                  {"Label1", {8, 120, 225, 25}, QStringLiteral("关注作者可获得以后更新更多功能")}});
     EXPECT_EQ(support->windowTitle(), QStringLiteral("支持作者并关注以后更新"));
     EXPECT_EQ(support->minimumSize(), support->maximumSize());
     const QPoint offCentre =

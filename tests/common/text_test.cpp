@@ -10,16 +10,6 @@
 
 namespace {
 
-int errorNumberOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const RuntimeError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
 TEST(AnsiCodec, AQtWithoutTheConverterIsToldOfOnceAtStart)
 {
     RecordedEffects recorded;

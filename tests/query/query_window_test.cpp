@@ -77,7 +77,13 @@ protected:
 TEST_F(QueryWindow, FirstStartBuildsTheWindowAsDrawnAndCreatesAnEmptyList)
 {
     Form1 &form = open();
-    expectBuiltAsDesigned(form, Form1::design());
+    expectSeenAs(form, {{"Combo1", {104, 11, 129, 22}, QStringLiteral("作者QQ:731508264")},
+                        {"Command1", {240, 8, 65, 28}, QStringLiteral("查询更新")},
+                        {"Command2", {312, 8, 65, 28}, QStringLiteral("删除记录")},
+                        {"Command3", {384, 8, 89, 28}, QStringLiteral("自动检查更新")},
+                        {"Frame1", {8, 40, 809, 449}, QStringLiteral("最新更新信息")},
+                        {"Label5", {280, 100, 113, 17}, QStringLiteral("下载软件最新版本:")},
+                        {"Label8", {384, 100, 361, 17}, QStringLiteral("更新版本")}});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Ravoskelv1.3.6---Vemo制作－QQ:731508264 微博") +
                                       endpointAddress(Endpoint::MicroblogPage) +
                                       QStringLiteral(" 博客") +

@@ -1,5 +1,6 @@
 #include "test_environment.h"
 
+#include "runtime_error.h"
 #include "settings_store.h"
 
 #include <QDir>
@@ -43,6 +44,16 @@ SiteFolders::SiteFolders()
     writeSetting(endpoints, QStringLiteral("SearchSite"), base);
     writeSetting(endpoints, QStringLiteral("VersionPage"), base + QStringLiteral("/version.html"));
     writeSetting(endpoints, QStringLiteral("SupportPage"), base + QStringLiteral("/support.html"));
+}
+
+int errorNumberOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
 }
 
 QByteArray fileBytes(const QString &path)

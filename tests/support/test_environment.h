@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 // Every test runs with its own settings, cache and working folders, so nothing reaches the
@@ -35,6 +37,13 @@ protected:
 
     ReferenceSite site;
 };
+
+// How long a test waits for what the programs do before it fails: generous, for a loaded
+// machine; a passing test waits only as long as the programs take.
+constexpr int kPatienceMs = 60000;
+
+// The number of the RuntimeError the action raised, 0 when it raised none.
+int errorNumberOf(const std::function<void()> &action);
 
 // The bytes of a file, none when there is no file.
 QByteArray fileBytes(const QString &path);

@@ -87,15 +87,13 @@ QString shownText(const QWidget *control)
 
 } // namespace
 
-void expectBuiltAsDesigned(const QWidget &window, const QList<ControlDesign> &design)
+void expectSeenAs(const QWidget &window, const QList<SeenControl> &controls)
 {
-    for (const ControlDesign &control : design) {
-        SCOPED_TRACE(control.name.toStdString());
-        const auto *built = window.findChild<QWidget *>(control.name);
+    for (const SeenControl &control : controls) {
+        SCOPED_TRACE(control.name);
+        const auto *built = window.findChild<QWidget *>(QLatin1String(control.name));
         ASSERT_NE(built, nullptr);
-        EXPECT_EQ(built->parentWidget()->objectName(), control.container);
-        const QRect &t = control.twips;
-        EXPECT_EQ(built->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
+        EXPECT_EQ(QRect(built->mapTo(&window, QPoint(0, 0)), built->size()), control.place);
         EXPECT_EQ(shownText(built), control.text);
     }
 }

@@ -28,6 +28,12 @@ QRect inkRect(const QImage &image, const QRect &area, QRgb background);
 // Where the named control of a design lies in its window's client area, in pixels.
 QRect placeInWindow(const QList<ControlDesign> &design, const QString &name);
 
-// Every control of the window's design exists, lies in its container where the design puts
-// it, and shows its design-time text.
-void expectBuiltAsDesigned(const QWidget &window, const QList<ControlDesign> &design);
+// A control as the user finds it: where it lies in the window's client area, in pixels, and
+// the text it shows.
+struct SeenControl {
+    const char *name;
+    QRect place;
+    QString text;
+};
+// Each control lies where the user sees it and shows its text.
+void expectSeenAs(const QWidget &window, const QList<SeenControl> &controls);

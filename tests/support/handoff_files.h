@@ -15,3 +15,10 @@ inline QString captionFor(const QString &title)
 {
     return "来自Ravoskel的消息:【" + title + "已有更新章节】-VemoQQ731508264";
 }
+
+// Where the popup's frame comes to rest, in pixels: risen in two-pixel steps from the
+// screen's bottom edge, at most one pixel above flush with it.
+inline int popupRestingTop(int screenBottomEdge, int outerHeight)
+{
+    return screenBottomEdge - 2 * ((outerHeight + 1) / 2);
+}
