@@ -22,22 +22,21 @@ QByteArray realCodePageName()
 #endif
 }
 
-struct CodePage {
-    QByteArray name = realCodePageName();
-    // Learnt from the converter on first use: the characters it leaves out without a trace,
-    // and the surrogates, which it may leave out too, so that one look tells which to mind.
-    std::optional<BmpSet> toMind;
-};
-
-CodePage &codePage()
+const QByteArray &codePageName()
 {
-    static CodePage page;
-    return page;
+    return ansiCodePageSeam().get();
 }
+
+// Learnt from the converter on first use: the characters it leaves out without a trace, and
+// the surrogates, which it may leave out too, so that one look tells which to mind.
+struct CharactersToMind {
+    QByteArray codePage;
+    std::optional<BmpSet> characters;
+};
 
 QStringEncoder makeEncoder()
 {
-    return QStringEncoder(codePage().name.constData());
+    return QStringEncoder(codePageName().constData());
 }
 
 // The converter silently leaves out characters it cannot hold that Unicode calls ignorable
@@ -71,10 +70,12 @@ BmpSet learnCharactersToMind()
 
 const BmpSet &charactersToMind()
 {
-    std::optional<BmpSet> &toMind = codePage().toMind;
-    if (!toMind)
-        toMind = learnCharactersToMind();
-    return *toMind;
+    static CharactersToMind learnt;
+    if (!learnt.characters || learnt.codePage != codePageName()) {
+        learnt.characters = learnCharactersToMind();
+        learnt.codePage = codePageName();
+    }
+    return *learnt.characters;
 }
 
 bool encodesToNothing(QStringView text)
@@ -116,7 +117,7 @@ QByteArray toAnsi(const QString &text)
 
 QString fromAnsi(const QByteArray &bytes)
 {
-    QStringDecoder decoder(codePage().name.constData());
+    QStringDecoder decoder(codePageName().constData());
     QString text = decoder.decode(bytes);
     // A lead byte at the very end waits in the decoder for its partner; an ASCII byte after it
     // makes the decoder give it up as a replacement character.
@@ -126,12 +127,11 @@ QString fromAnsi(const QByteArray &bytes)
 
 bool ansiCodePageAvailable()
 {
-    return makeEncoder().isValid() && QStringDecoder(codePage().name.constData()).isValid();
+    return makeEncoder().isValid() && QStringDecoder(codePageName().constData()).isValid();
 }
 
-QByteArray replaceAnsiCodePage(const QByteArray &name)
+Replaceable<QByteArray> &ansiCodePageSeam()
 {
-    CodePage &page = codePage();
-    page.toMind.reset();
-    return std::exchange(page.name, name.isEmpty() ? realCodePageName() : name);
+    static Replaceable<QByteArray> seam(realCodePageName());
+    return seam;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "replaceable.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,6 +18,5 @@ QString fromAnsi(const QByteArray &bytes);
 // empty.
 bool ansiCodePageAvailable();
 
-// Test seam: the code page by Qt's name for it. Returns the name it replaced; an empty name
-// restores the real code page.
-QByteArray replaceAnsiCodePage(const QByteArray &name);
+// Test seam: the code page, by Qt's name for it.
+Replaceable<QByteArray> &ansiCodePageSeam();

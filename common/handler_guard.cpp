@@ -15,16 +15,10 @@ namespace {
 
 constexpr int kErrorExitCode = 1;
 
-ProgramEndHandler &currentEndHandler()
-{
-    static ProgramEndHandler handler;
-    return handler;
-}
-
 void endProgram(int exitCode)
 {
-    if (currentEndHandler()) {
-        currentEndHandler()(exitCode);
+    if (const ProgramEndHandler &handler = programEndSeam().get()) {
+        handler(exitCode);
         return;
     }
     // The error may come before the event loop runs (a window's load), and no later event of
@@ -106,7 +100,8 @@ void runGuarded(const std::function<void()> &handler)
     }
 }
 
-ProgramEndHandler replaceProgramEndHandler(ProgramEndHandler handler)
+Replaceable<ProgramEndHandler> &programEndSeam()
 {
-    return std::exchange(currentEndHandler(), std::move(handler));
+    static Replaceable<ProgramEndHandler> seam;
+    return seam;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "replaceable.h"
+
 #include <QObject>
 
 #include <functional>
@@ -23,7 +25,6 @@ void connectHandler(Sender *sender, Signal signal, Window *window, void (Window:
     QObject::connect(sender, signal, window, guarded([window, handler] { (window->*handler)(); }));
 }
 
-// Test seam: replaces how the program ends after a reported error and returns the handler it
-// replaced. An empty handler restores the real end.
+// Test seam: what happens instead of the program's end after a reported error.
 using ProgramEndHandler = std::function<void(int exitCode)>;
-ProgramEndHandler replaceProgramEndHandler(ProgramEndHandler handler);
+Replaceable<ProgramEndHandler> &programEndSeam();

@@ -17,12 +17,6 @@
 
 namespace {
 
-LaunchHandler &currentHandler()
-{
-    static LaunchHandler handler;
-    return handler;
-}
-
 std::function<void()> &cachePurger()
 {
     static std::function<void()> purger;
@@ -103,8 +97,8 @@ void carryOut(const LaunchRequest &request)
 
 void launch(LaunchRequest request)
 {
-    if (currentHandler())
-        currentHandler()(request);
+    if (const LaunchHandler &handler = launchSeam().get())
+        handler(request);
     else
         carryOut(request);
 }
@@ -169,9 +163,10 @@ void setBrowserCachePurger(std::function<void()> purger)
     cachePurger() = std::move(purger);
 }
 
-LaunchHandler replaceLaunchHandler(LaunchHandler handler)
+Replaceable<LaunchHandler> &launchSeam()
 {
-    return std::exchange(currentHandler(), std::move(handler));
+    static Replaceable<LaunchHandler> seam;
+    return seam;
 }
 
 QString locateSystemProgram(const QString &programFile)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "replaceable.h"
+
 #include <QString>
 
 #include <functional>
@@ -46,10 +48,9 @@ void runPurgeBatch(const QString &batchPath);
 // browser's cache instead; the main program hands in how.
 void setBrowserCachePurger(std::function<void()> purger);
 
-// Test seam: replaces how requests are carried out and returns the handler it replaced. An
-// empty handler restores the real launcher.
+// Test seam: how requests are carried out instead of starting programs.
 using LaunchHandler = std::function<void(const LaunchRequest &request)>;
-LaunchHandler replaceLaunchHandler(LaunchHandler handler);
+Replaceable<LaunchHandler> &launchSeam();
 
 // Where a program of the system is found: the starting program's own folder, then the
 // working directory, then PATH; without the ".exe" where programs carry none. Empty when it

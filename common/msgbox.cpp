@@ -5,12 +5,6 @@
 
 namespace {
 
-MessageBoxHandler &currentHandler()
-{
-    static MessageBoxHandler handler;
-    return handler;
-}
-
 void showDialog(const QString &text)
 {
     // Each program's boxes carry its own title, the name its main() gave the application.
@@ -23,13 +17,14 @@ void showDialog(const QString &text)
 
 void MsgBox(const QString &text)
 {
-    if (currentHandler())
-        currentHandler()(text);
+    if (const MessageBoxHandler &handler = messageBoxSeam().get())
+        handler(text);
     else
         showDialog(text);
 }
 
-MessageBoxHandler replaceMessageBoxHandler(MessageBoxHandler handler)
+Replaceable<MessageBoxHandler> &messageBoxSeam()
 {
-    return std::exchange(currentHandler(), std::move(handler));
+    static Replaceable<MessageBoxHandler> seam;
+    return seam;
 }

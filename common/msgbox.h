@@ -1,5 +1,7 @@
 #pragma once
 
+#include "replaceable.h"
+
 #include <QString>
 
 #include <functional>
@@ -8,7 +10,6 @@
 // or "Pingrel". It waits until the user closes it.
 void MsgBox(const QString &text);
 
-// Test seam: replaces what MsgBox does and returns the handler it replaced. An empty handler
-// restores the real dialog.
+// Test seam: what MsgBox does instead of showing the dialog.
 using MessageBoxHandler = std::function<void(const QString &text)>;
-MessageBoxHandler replaceMessageBoxHandler(MessageBoxHandler handler);
+Replaceable<MessageBoxHandler> &messageBoxSeam();

@@ -2,24 +2,14 @@
 
 #include <QCoreApplication>
 
-#include <utility>
-
-namespace {
-
-QString &replacement()
-{
-    static QString folder;
-    return folder;
-}
-
-} // namespace
-
 QString programFolder()
 {
-    return replacement().isEmpty() ? QCoreApplication::applicationDirPath() : replacement();
+    const QString &replaced = programFolderSeam().get();
+    return replaced.isEmpty() ? QCoreApplication::applicationDirPath() : replaced;
 }
 
-QString replaceProgramFolder(const QString &folder)
+Replaceable<QString> &programFolderSeam()
 {
-    return std::exchange(replacement(), folder);
+    static Replaceable<QString> seam;
+    return seam;
 }

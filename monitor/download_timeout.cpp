@@ -1,23 +1,12 @@
 #include "download_timeout.h"
 
-#include <utility>
-
-namespace {
-
-std::chrono::milliseconds &currentTimeout()
-{
-    static std::chrono::milliseconds timeout = std::chrono::seconds(30);
-    return timeout;
-}
-
-} // namespace
-
 std::chrono::milliseconds downloadTimeout()
 {
-    return currentTimeout();
+    return downloadTimeoutSeam().get();
 }
 
-std::chrono::milliseconds replaceDownloadTimeout(std::chrono::milliseconds timeout)
+Replaceable<std::chrono::milliseconds> &downloadTimeoutSeam()
 {
-    return std::exchange(currentTimeout(), timeout);
+    static Replaceable<std::chrono::milliseconds> seam(std::chrono::seconds(30));
+    return seam;
 }

@@ -66,14 +66,7 @@ public:
                      m_site.baseAddress());
         for (const QString &name : faultModeNames())
             m_modes << *faultModeFromName(name);
-        replaceDownloadTimeout(kStallTimeout);
         replaceSoundHandler([this](const QString &file) { m_effects << file; });
-        replaceMessageBoxHandler([this](const QString &text) { m_boxes << text; });
-        replaceProgramEndHandler([this](int code) { m_ends << code; });
-        replaceLaunchHandler([this](const LaunchRequest &request) {
-            if (request.intent != LaunchRequest::Intent::RunPurgeBatch)
-                m_effects << windowsCommandLine(request);
-        });
         QObject::connect(&m_form, &Form3::queryWindowRequested, [this] { m_effects << "query"; });
         m_form.Form_Load();
         for (const char *box : {"Check1", "Check2"})
@@ -99,6 +92,18 @@ private:
     QTemporaryDir m_config, m_cache, m_working;
     std::mt19937 m_random;
     ReferenceSite m_site;
+    // Every platform service the monitor calls is recorded instead of carried out.
+    const ScopedOverride<std::chrono::milliseconds> m_stallTimeout{downloadTimeoutSeam(),
+                                                                   kStallTimeout};
+    const ScopedOverride<MessageBoxHandler> m_recordBoxes{
+        messageBoxSeam(), [this](const QString &text) { m_boxes << text; }};
+    const ScopedOverride<ProgramEndHandler> m_recordEnds{programEndSeam(),
+                                                         [this](int code) { m_ends << code; }};
+    const ScopedOverride<LaunchHandler> m_recordStarts{
+        launchSeam(), [this](const LaunchRequest &request) {
+            if (request.intent != LaunchRequest::Intent::RunPurgeBatch)
+                m_effects << windowsCommandLine(request);
+        }};
     Form3 m_form;
     QList<FaultMode> m_modes;
     QStringList m_effects, m_boxes;

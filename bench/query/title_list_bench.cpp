@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
-    replaceProgramFolder(folder.path());
+    const ScopedOverride programFolder(programFolderSeam(), folder.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

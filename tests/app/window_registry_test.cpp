@@ -35,13 +35,15 @@ protected:
 // The main program's windows as the registry opens them, in a fresh program folder.
 class WindowRegistryTest : public SiteFolders {
 protected:
-    WindowRegistryTest() { replaceProgramFolder(workingFolder()); }
+    WindowRegistryTest()
+        : m_programFolder(programFolderSeam(), workingFolder())
+    {
+    }
     ~WindowRegistryTest() override
     {
         delete windows.queryWindow();
         delete windows.supportWindow();
         delete windows.monitorWindow();
-        replaceProgramFolder({});
     }
 
     static void click(QWidget *window, const QString &name)
@@ -65,6 +67,7 @@ protected:
         return shown;
     }
 
+    const ScopedOverride<QString> m_programFolder;
     RecordedEffects recorded;
     WindowRegistry windows;
 };
@@ -140,7 +143,7 @@ TEST_F(WindowRegistryTest, AQueryWindowAskedForDuringItsLoadAppearsOnlyWhenTheLo
     writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
     writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\nRavoskelv1.4.0\r\n");
     std::optional<bool> shownDuringTheLoad;
-    replaceMessageBoxHandler([&](const QString &) {
+    const ScopedOverride boxes(messageBoxSeam(), [&](const QString &) {
         click(windows.monitorWindow(), QStringLiteral("Label5"));
         shownDuringTheLoad = windows.queryWindow()->isVisible();
     });

@@ -53,7 +53,7 @@ TEST(HandlerGuard, AnErrorIsReportedOnceWithNothingRunningBehindItThenEndsThePro
     QObject::connect(&ticking, &QTimer::timeout, [&] { ++ticks; });
     ticking.start(1);
     bool queuedCallRan = false;
-    replaceMessageBoxHandler([&](const QString &text) {
+    const ScopedOverride boxes(messageBoxSeam(), [&](const QString &text) {
         recorded.effects << text;
         QMetaObject::invokeMethod(
             &ticking, [&] { queuedCallRan = true; }, Qt::QueuedConnection);

@@ -14,9 +14,10 @@ TEST(AnsiCodec, AQtWithoutTheConverterIsToldOfOnceAtStart)
 {
     RecordedEffects recorded;
     EXPECT_TRUE(ansiCodePageReady());
-    replaceAnsiCodePage("No-Such-Code-Page");
-    EXPECT_FALSE(ansiCodePageReady());
-    replaceAnsiCodePage({});
+    {
+        const ScopedOverride missing(ansiCodePageSeam(), QByteArray("No-Such-Code-Page"));
+        EXPECT_FALSE(ansiCodePageReady());
+    }
     ASSERT_EQ(recorded.effects.size(), 1);
     EXPECT_TRUE(recorded.effects.first().contains(QStringLiteral("GBK")));
 }

@@ -50,18 +50,9 @@ public:
     {
         site.addNovel(novel, {"第1章 出山", "第2章 下山"});
         replaceSoundHandler([this](const QString &fileName) { recorded.effects << fileName; });
-        replaceLaunchHandler([this, real = replaceLaunchHandler({})](const LaunchRequest &request) {
-            real(request);
-            if (request.intent == LaunchRequest::Intent::StartProgram)
-                titles << fileBytes(tempFilePath(kTitleHandoffFile));
-        });
         open();
     }
-    ~MonitorWindow() override
-    {
-        replaceDownloadTimeout(std::chrono::seconds(30));
-        replaceSoundHandler({});
-    }
+    ~MonitorWindow() override { replaceSoundHandler({}); }
 
     void open() // closing the window, if open, and opening it again
     {
@@ -124,6 +115,13 @@ public:
     const QString novel = "斗破苍穹 测试版";
     RecordedEffects recorded;
     QList<QByteArray> titles; // the title hand-off file at each program start
+    // Each program start is recorded, with what the title hand-off file held at that moment.
+    const ScopedOverride<LaunchHandler> m_titlesAtStarts{
+        launchSeam(), [this, record = launchSeam().get()](const LaunchRequest &request) {
+            record(request);
+            if (request.intent == LaunchRequest::Intent::StartProgram)
+                titles << fileBytes(tempFilePath(kTitleHandoffFile));
+        }};
     std::unique_ptr<Form3> form;
 };
 
@@ -426,7 +424,7 @@ TEST_F(MonitorWindow, StopChangeNovelAndClosingAbandonAFetchInFlight)
 
 TEST_F(MonitorWindow, AFetchTheSiteSpoilsChangesNothingAndAlertsNobody)
 {
-    replaceDownloadTimeout(std::chrono::milliseconds(200)); // for the stall
+    const ScopedOverride stall(downloadTimeoutSeam(), std::chrono::milliseconds(200));
     remember(site.chapterLine(novel));
     click("Check1");
     start();

@@ -32,13 +32,10 @@ const QString kVersionPage = QStringLiteral("\r\nRavoskel\r\nRavoskelv1.3.6\r\n"
 // started from its own folder), its outside addresses pointing at the site on loopback.
 class QueryWindow : public SiteFolders {
 protected:
-    QueryWindow() { replaceProgramFolder(workingFolder()); }
-    ~QueryWindow() override
+    QueryWindow()
+        : m_programFolder(programFolderSeam(), workingFolder())
     {
-        window.reset();
-        replaceProgramFolder({});
     }
-
     // Creates the window, runs its load and shows it, as the program does at start.
     Form1 &open()
     {
@@ -70,6 +67,7 @@ protected:
         return text;
     }
 
+    const ScopedOverride<QString> m_programFolder;
     RecordedEffects recorded;
     std::unique_ptr<Form1> window;
 };
@@ -177,7 +175,7 @@ TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)
     // Delete drops every line that is the title, leaves the drop-down alone until the next
     // start, and names the title; a title typed before the click is remembered first.
     QByteArray fileAtMessage;
-    replaceMessageBoxHandler([&](const QString &text) {
+    const ScopedOverride boxes(messageBoxSeam(), [&](const QString &text) {
         recorded.effects << text;
         fileAtMessage = listFile();
     });

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "handler_guard.h"
 #include "launcher.h"
+#include "msgbox.h"
 
 #include <QStringList>
 
@@ -13,8 +15,12 @@
 class RecordedEffects {
 public:
     RecordedEffects();
-    ~RecordedEffects();
 
     QStringList effects; // a box's text, a start's command line, or "exit N"
     std::vector<LaunchRequest> launches;
+
+private:
+    ScopedOverride<MessageBoxHandler> m_boxes;
+    ScopedOverride<LaunchHandler> m_starts;
+    ScopedOverride<ProgramEndHandler> m_end;
 };
