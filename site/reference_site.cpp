@@ -20,7 +20,7 @@ const QString kControlPrefix = QStringLiteral("/control/");
 ReferenceSite::ReferenceSite(QObject *parent)
     : QObject(parent)
     , m_catalog(NovelCatalog::withDefaultNovels())
-    , m_versionPage{QStringLiteral("Ravoskelv1.3.6"), QString()}
+    , m_versionPage{QStringLiteral(RAVOSKEL_PROGRAM_TITLE), QString()}
     , m_server(std::make_unique<SiteServer>(
           [this](const QHttpServerRequest &request) { return answer(request); }))
 {

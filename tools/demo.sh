@@ -9,10 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 site=$!
 trap 'kill $site 2>/dev/null' EXIT
 cd "$root/build/program"
+# The main program's file name carries its version.
+programs=(./Ravoskelv*)
 # Qt WebEngine refuses to start its sandbox as root.
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  ./Ravoskelv1.3.6
+  "${programs[0]}"
 else
-  xvfb-run -a -s "-screen 0 1280x1024x24" ./Ravoskelv1.3.6
+  xvfb-run -a -s "-screen 0 1280x1024x24" "${programs[0]}"
 fi

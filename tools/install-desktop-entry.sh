@@ -7,8 +7,10 @@
 # shortcut does.
 set -euo pipefail
 folder=$(realpath -- "${1:-$(dirname -- "$0")}")
-if [ ! -x "$folder/Ravoskelv1.3.6" ] || [ ! -f "$folder/Ravoskel.desktop" ]; then
-  echo "usage: $0 [unpacked Ravoskel folder]: $folder holds no Ravoskelv1.3.6 and Ravoskel.desktop" >&2
+# The shipped entry names the main program, whose file name carries its version.
+title=$(sed -n 's/^Exec=//p' "$folder/Ravoskel.desktop" 2>/dev/null | head -n 1)
+if [ -z "$title" ] || [ ! -x "$folder/$title" ]; then
+  echo "usage: $0 [unpacked Ravoskel folder]: $folder holds no Ravoskel.desktop and the program it names" >&2
   exit 2
 fi
 # GLib's desktops look for the program before they undo Exec's %% for %, so they would not
@@ -33,7 +35,7 @@ exec_argument() {
   string_value "\"$argument\""
 }
 
-program="$folder/Ravoskelv1.3.6"
+program="$folder/$title"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 entry="$scratch/Ravoskel.desktop"

@@ -14,6 +14,8 @@
 set -euo pipefail
 
 build=$(realpath "${1:?usage: monitor_cpu.sh <build dir> [seconds] [window|program]}")
+# The main program's file name carries its version.
+title=$(basename "$(ls "$build"/program/Ravoskelv* | head -n 1)")
 seconds=${2:-60}
 mode=${3:-window}
 port=${RAVOSKEL_BENCH_PORT:-18964}
@@ -29,7 +31,7 @@ start_site() {
 
 write_settings() {
     mkdir -p "$work/config" "$work/cache" "$work/run"
-    cat >"$work/config/Ravoskelv1.3.6.ini" <<INI
+    cat >"$work/config/$title.ini" <<INI
 [Endpoints]
 SearchSite=http://127.0.0.1:$port
 VersionPage=http://127.0.0.1:$port/version.html
@@ -87,12 +89,12 @@ run_program() {
     start_window_manager
     XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache QT_QPA_PLATFORM=xcb \
         QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
-        ./Ravoskelv1.3.6 >/dev/null 2>&1 &
+        "./$title" >/dev/null 2>&1 &
     measured=$!
     pids+=($measured)
     # Positions in pixels of the windows' twips: "自动检查更新" of the query window, then the
     # two alert boxes and "开始检测" of the monitor.
-    click "$(window_named '^Ravoskelv1.3.6---')" 428 22
+    click "$(window_named "^$title---")" 428 22
     local monitor
     monitor=$(window_named '^自动检测小说更新')
     click "$monitor" 458 36

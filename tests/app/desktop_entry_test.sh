@@ -33,7 +33,7 @@ window_named() {
   xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
 }
 query_window_or_error_box() {
-  window_named '^Ravoskelv1\.3\.6---' || window_named '^Ravoskelv1\.3\.6$'
+  window_named "^$title---" || window_named "^$title\$"
 }
 # Gone, or a zombie: the launcher that started it has exited, and nothing may reap it here.
 ravoskel_ended() {
@@ -48,7 +48,9 @@ cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack
   { cat "$scratch/cpack.log"; fail "cpack made no archive"; }
 tar -xzf "$scratch"/package/Ravoskel-*.tar.gz -C "$scratch/Program Files"
 folder=$(realpath "$scratch/Program Files"/Ravoskel-*)
-for shipped in Ravoskelv1.3.6 Pingrel version1.ini version.ini vemomp3.mp3 ravoskel.png \
+# The main program's title, its file's name, as the shipped entry names it.
+title=$(sed -n 's/^Exec=//p' "$folder/Ravoskel.desktop")
+for shipped in "$title" Pingrel version1.ini version.ini vemomp3.mp3 ravoskel.png \
   Ravoskel.desktop install-desktop-entry.sh; do
   [ -f "$folder/$shipped" ] || fail "the archive lacks $shipped"
 done
@@ -66,7 +68,7 @@ address=$(sed -n 's/.*listening on //p' "$scratch/site.log")
     AntivirusOffer=offers/antivirus TvOffer=offers/tv; do
     echo "${page%%=*}=$address/${page#*=}.html"
   done
-} >"$XDG_CONFIG_HOME/Ravoskelv1.3.6.ini"
+} >"$XDG_CONFIG_HOME/$title.ini"
 
 "$folder/install-desktop-entry.sh"
 [ -f "$XDG_DATA_HOME/applications/Ravoskel.desktop" ] || fail "no entry in $XDG_DATA_HOME"
@@ -74,12 +76,12 @@ address=$(sed -n 's/.*listening on //p' "$scratch/site.log")
 # As a desktop menu does: by the entry's name, from a working directory that is not the folder.
 (cd / && gtk-launch Ravoskel) || fail "gtk-launch could not start the entry"
 await query_window_or_error_box || fail "neither the query window nor an error box appeared"
-box=$(xdotool search --onlyvisible --name '^Ravoskelv1\.3\.6$' 2>/dev/null | head -n 1 || true)
+box=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1 || true)
 if [ -n "$box" ]; then
   ravoskel=$(xdotool getwindowpid "$box" 2>/dev/null || true)
   fail "Ravoskel showed its error box instead of its query window"
 fi
-query=$(xdotool search --onlyvisible --name '^Ravoskelv1\.3\.6---' | head -n 1)
+query=$(xdotool search --onlyvisible --name "^$title---" | head -n 1)
 ravoskel=$(xdotool getwindowpid "$query")
 [ "$(readlink "/proc/$ravoskel/cwd")" = "$folder" ] || fail "Ravoskel did not start in its folder"
 [ -f "$folder/QQ731508264.vemo" ] || fail "the title list is not in the program folder"

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "form3.h"
+#include "program_identity.h"
 #include "settings_store.h"
 #include "temp_folder.h"
 #include "test_environment.h"
@@ -9,11 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-const QString kQueryCaption = QStringLiteral("^Ravoskelv1\\.3\\.6---");
+const QString kQueryCaption = "^" + QRegularExpression::escape(kProgramTitle) + "---";
 
 // The real main program, in a program folder of its own, its site on loopback.
 class RavoskelProcess : public SiteFolders {
@@ -25,11 +27,11 @@ protected:
     }
     void start()
     {
-        for (const QString &name : {QStringLiteral("Ravoskelv1.3.6"),
-                                    QStringLiteral("version1.ini"), QStringLiteral("version.ini")})
+        for (const QString &name :
+             {kProgramTitle, QStringLiteral("version1.ini"), QStringLiteral("version.ini")})
             ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(name), workingFile(name)));
         ravoskel.setWorkingDirectory(workingFolder());
-        ravoskel.start(workingFile(QStringLiteral("Ravoskelv1.3.6")), {});
+        ravoskel.start(workingFile(kProgramTitle), {});
     }
 
     QProcess ravoskel;
@@ -46,7 +48,7 @@ TEST_F(RavoskelProcess, AFailingHandlerShowsOneBoxWithNothingRunningBehindItThen
     X11Window::awaitCaption(QStringLiteral("^自动检测小说更新"), kPatienceMs)
         .click(placeInWindow(Form3::design(), QStringLiteral("Command1")).center());
 
-    const QString boxCaption = QStringLiteral("^Ravoskelv1\\.3\\.6$");
+    const QString boxCaption = "^" + QRegularExpression::escape(kProgramTitle) + "$";
     const X11Window box = X11Window::awaitCaption(boxCaption, kPatienceMs);
     ASSERT_TRUE(box.isValid());
     // With the monitor polling every second, anything running behind the box would show.

@@ -1,3 +1,4 @@
+#include "program_identity.h"
 #include "test_environment.h"
 #include "x11_window.h"
 
@@ -97,9 +98,10 @@ TEST_F(WaylandSession, ThePopupAppearsThroughX11AndAsksForTheBottomRightCorner)
 
 TEST_F(WaylandSession, TheMainProgramsQueryWindowAppearsThroughX11)
 {
-    startProgram(QStringLiteral("Ravoskelv1.3.6"));
-    EXPECT_TRUE(
-        X11Window::awaitCaption(QStringLiteral("^Ravoskelv1\\.3\\.6---"), kPatienceMs).isValid());
+    startProgram(kProgramTitle);
+    EXPECT_TRUE(X11Window::awaitCaption("^" + QRegularExpression::escape(kProgramTitle) + "---",
+                                        kPatienceMs)
+                    .isValid());
 }
 
 } // namespace

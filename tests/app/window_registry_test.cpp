@@ -140,7 +140,7 @@ TEST_F(WindowRegistryTest, AQueryWindowAskedForDuringItsLoadAppearsOnlyWhenTheLo
     close(windows.queryWindow());
     // The next load announces a new version and waits on its box, and meanwhile the monitor
     // asks for the query window again.
-    writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
+    writeWorkingFile(QStringLiteral("version1.ini"), shippedVersionFile());
     writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\nRavoskelv1.4.0\r\n");
     std::optional<bool> shownDuringTheLoad;
     const ScopedOverride boxes(messageBoxSeam(), [&](const QString &) {

@@ -100,7 +100,7 @@ TEST_F(Launcher, EachStartGivesWindowsItsWholeCommandLineAndItsWindowStyle)
         (QStringList{QStringLiteral("explorer ") + offer,
                      QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe ") + offer,
                      batch, QStringLiteral("cmd /c del vemotemp.vemo"),
-                     QStringLiteral("Pingrel.exe"), QStringLiteral("Ravoskelv1.3.6.exe")}));
+                     QStringLiteral("Pingrel.exe"), kMainProgramFile}));
 }
 
 TEST_F(Launcher, HereProgramsAreFoundBesideTheStarterFilesRemovedAndTheBrowserCachePurged)

@@ -2,6 +2,7 @@
 #include "form4.h"
 #include "handoff_files.h"
 #include "line_model.h"
+#include "program_identity.h"
 #include "resize_arithmetic.h"
 #include "runtime_error.h"
 #include "slide.h"
@@ -144,7 +145,7 @@ TEST_F(PopupWindow, RisesToRestStartsRavoskelWhenClickedAndSinksWhereItIsWhenAsk
     doubleClick(label("Label2"));
     for (const char *name : {"Label3", "Label1", "Label2"})
         QTest::mouseClick(label(name), Qt::LeftButton);
-    expectedEffects = QStringList(3, QStringLiteral("Ravoskelv1.3.6.exe"));
+    expectedEffects = QStringList(3, kMainProgramFile);
     form.move(form.frameGeometry().left() - 50, rest); // dragged aside by the user
     EXPECT_FALSE(form.close());
     QList<QPoint> sinking;

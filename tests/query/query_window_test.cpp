@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "msgbox.h"
 #include "program_folder.h"
+#include "program_identity.h"
 #include "temp_folder.h"
 #include "test_environment.h"
 #include "twips.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -26,7 +28,7 @@ namespace {
 
 const QString kListFile = QStringLiteral("QQ731508264.vemo");
 constexpr int kDropDownLimit = 32767; // entry positions of the drop-down are 16-bit
-const QString kVersionPage = QStringLiteral("\r\nRavoskel\r\nRavoskelv1.3.6\r\n");
+const QByteArray kVersionPage = ("\r\nRavoskel\r\n" + kProgramTitle + "\r\n").toLatin1();
 
 // A query window in a fresh program folder (the working folder, as when the program is
 // started from its own folder), its outside addresses pointing at the site on loopback.
@@ -82,7 +84,9 @@ TEST_F(QueryWindow, FirstStartBuildsTheWindowAsDrawnAndCreatesAnEmptyList)
                         {"Frame1", {8, 40, 809, 449}, QStringLiteral("最新更新信息")},
                         {"Label5", {280, 100, 113, 17}, QStringLiteral("下载软件最新版本:")},
                         {"Label8", {384, 100, 361, 17}, QStringLiteral("更新版本")}});
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Ravoskelv1.3.6---Vemo制作－QQ:731508264 微博") +
+    EXPECT_TRUE(
+        QRegularExpression("^Ravoskelv\\d+\\.\\d+\\.\\d+$").match(kProgramTitle).hasMatch());
+    EXPECT_EQ(form.windowTitle(), kProgramTitle + QStringLiteral("---Vemo制作－QQ:731508264 微博") +
                                       endpointAddress(Endpoint::MicroblogPage) +
                                       QStringLiteral(" 博客") +
                                       endpointAddress(Endpoint::BlogPage));
@@ -265,8 +269,9 @@ TEST_F(QueryWindow, TheLinksOpenTheirPagesAndTwoLabelsCycleTheirColoursEverySeco
 
 TEST_F(QueryWindow, ANewerVersionIsAnnouncedBeforeTheSupportWindowAndShownAsPlainText)
 {
-    writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
-    writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\nRAVOSKELV1.3.6\r\n");
+    writeWorkingFile(QStringLiteral("version1.ini"), shippedVersionFile());
+    writeWorkingFile(QStringLiteral("version.ini"),
+                     ("\r\nRavoskel\r\n" + kProgramTitle.toUpper() + "\r\n").toLatin1());
     open();
     EXPECT_EQ(recorded.effects, QStringList(QStringLiteral("support window"))) << "letter case";
     writeWorkingFile(QStringLiteral("version.ini"), "\r\nRavoskel\r\n<b>v1.4</b>\r\n");
@@ -305,7 +310,7 @@ protected:
 
 TEST_F(VersionRun, TheVersionPageSeenDuringARunSpeaksAtTheNextStart)
 {
-    writeWorkingFile(QStringLiteral("version1.ini"), "[Ravoskel]\r\nRavoskelv1.3.6\r\n");
+    writeWorkingFile(QStringLiteral("version1.ini"), shippedVersionFile());
     site.setVersionText(QStringLiteral("Ravoskelv1.4.0"));
     runOnce();
     ASSERT_TRUE(QTest::qWaitFor([&] { return versionIni().contains("1.4.0"); }));
@@ -320,14 +325,14 @@ TEST_F(VersionRun, TheVersionPageSeenDuringARunSpeaksAtTheNextStart)
 
 TEST_F(VersionRun, ARunThatCouldNotReadTheVersionPageLeavesTheSavedVersionAsItWas)
 {
-    writeWorkingFile(QStringLiteral("version.ini"), kVersionPage.toLatin1());
+    writeWorkingFile(QStringLiteral("version.ini"), kVersionPage);
     site.setFault(FaultMode::Refuse);
     runOnce();
     site.setFault(FaultMode::None);
     // The page loads, but its own script breaks what the element texts are read with.
     site.setVersionPageScript(QStringLiteral("Array.prototype.map = function () { throw 1; };"));
     runOnce();
-    EXPECT_EQ(versionIni(), kVersionPage.toLatin1());
+    EXPECT_EQ(versionIni(), kVersionPage);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "test_environment.h"
 
+#include "program_identity.h"
 #include "runtime_error.h"
 #include "settings_store.h"
 
@@ -54,6 +55,11 @@ int errorNumberOf(const std::function<void()> &action)
         return error.number();
     }
     return 0;
+}
+
+QByteArray shippedVersionFile()
+{
+    return ("[Ravoskel]\r\n" + kProgramTitle + "\r\n").toLatin1();
 }
 
 QByteArray fileBytes(const QString &path)

@@ -45,6 +45,9 @@ constexpr int kPatienceMs = 60000;
 // The number of the RuntimeError the action raised, 0 when it raised none.
 int errorNumberOf(const std::function<void()> &action);
 
+// What the shipped "version1.ini" holds: this build's version on its second line.
+QByteArray shippedVersionFile();
+
 // The bytes of a file, none when there is no file.
 QByteArray fileBytes(const QString &path);
 
