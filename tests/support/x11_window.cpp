@@ -114,6 +114,11 @@ void X11Window::pressKey(const QString &key) const
     run(QStringLiteral("xdotool windowactivate --sync ") + m_id, {QStringLiteral("key"), key});
 }
 
+void X11Window::typeText(const QString &text) const
+{
+    run(QStringLiteral("xdotool windowactivate --sync ") + m_id, {QStringLiteral("type"), text});
+}
+
 QSize X11Window::screenSize()
 {
     const QStringList size = run(QStringLiteral("xdotool getdisplaygeometry")).split(' ');

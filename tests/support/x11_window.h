@@ -25,8 +25,10 @@ public:
     void requestClose() const;
     // Clicks a point of its client area, in pixels.
     void click(const QPoint &point) const;
-    // Brings it to the front and presses a key, by its X name ("Return").
+    // Brings it to the front and presses a key, by its X name ("Return", "ctrl+a").
     void pressKey(const QString &key) const;
+    // Brings it to the front and types the text key by key into what has the focus.
+    void typeText(const QString &text) const;
 
     // How many visible top-level windows have a caption that matches the pattern.
     static int countWithCaption(const QString &pattern);
