@@ -96,6 +96,11 @@ QRect X11Window::outerRect() const
                            frame[3].toInt());
 }
 
+void X11Window::activate() const
+{
+    run(QStringLiteral("xdotool windowactivate --sync ") + m_id);
+}
+
 void X11Window::requestClose() const
 {
     run(QStringLiteral("wmctrl -i -c ") + m_id);

@@ -21,6 +21,8 @@ public:
     QStringList states() const; // _NET_WM_STATE atoms, e.g. "_NET_WM_STATE_ABOVE"
     // The window with the window manager's frame around it, in screen pixels.
     QRect outerRect() const;
+    // Brings it to the front, as a click on its title bar does.
+    void activate() const;
     // Asks the window manager to close it, as the close box does.
     void requestClose() const;
     // Clicks a point of its client area, in pixels.

@@ -149,6 +149,9 @@ TEST_F(WineJourney, ThePopupNamesTheNovelStartsTheMainProgramAndSlidesOutWhenClo
     EXPECT_TRUE(X11Window::awaitCaption(kQueryCaption, kPatienceMs).isValid())
         << "the main program starts from the popup's folder";
 
+    // A user closes the popup by its close box, which brings it to the front first; the main
+    // program has just taken the front.
+    popup.activate();
     popup.requestClose();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
