@@ -22,7 +22,7 @@ void AlertPlayer::playAloud(const QString &fileName)
     auto *player = findChild<QMediaPlayer *>();
     if (!player) {
         player = new QMediaPlayer(this);
-        auto *output = new QAudioOutput(player);
+        auto *output = new QAudioOutput(this);
         output->setVolume(kHalfVolume);
         player->setAudioOutput(output);
     }
