@@ -9,19 +9,19 @@
 #include <functional>
 
 class BrowserPage;
-class QWebEngineView;
 class QWidget;
 
 // The embedded browser the windows know: silent or not, navigated by address only, telling
 // when a document has finished, and handing out the texts of a document's elements. A
-// browser with a view is drawn in its container; one without is a page nobody sees.
+// browser with a view is drawn in its container; one without is a page nobody sees. Each
+// platform has its own engine behind it (browser_webengine.cpp, browser_activex.cpp).
 class Browser : public QObject {
     Q_OBJECT
 public:
     // A browser drawn in the window where the window's design places it.
     Browser(QWidget *window, const QList<ControlDesign> &design, const QString &name);
-    // A browser with no view, owned by the given object.
-    Browser(const QString &name, QObject *owner);
+    // A browser with no view, owned by the given window.
+    Browser(const QString &name, QWidget *owner);
 
     bool Silent() const;
     void setSilent(bool silent);
@@ -30,8 +30,9 @@ public:
     void Navigate(const QUrl &address);
     void Navigate2(const QUrl &address);
 
-    QUrl currentAddress() const;
-    QWebEngineView *view() const { return m_view; }
+    // Where the browser is drawn; none for a browser without a view.
+    QWidget *view() const { return m_view; }
+    // What loads the documents: a web engine page on Linux, the system's control on Windows.
     BrowserPage *page() const { return m_page; }
 
     // The innerText of every element of the top-level document, in document order, with
@@ -48,5 +49,5 @@ private:
     void wirePage();
 
     BrowserPage *m_page = nullptr;
-    QWebEngineView *m_view = nullptr;
+    QWidget *m_view = nullptr;
 };

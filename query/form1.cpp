@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QWebEngineView>
 
 void Form1::wireHandlers()
 {

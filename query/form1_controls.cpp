@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QWebEngineView>
 
 namespace {
 

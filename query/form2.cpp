@@ -9,7 +9,6 @@
 #include "look.h"
 #include "twips.h"
 
-#include <QWebEngineView>
 
 const QList<ControlDesign> &Form2::design()
 {

@@ -110,6 +110,11 @@ QRect X11Window::requestedRect() const
             size.captured(2).toInt()};
 }
 
+void X11Window::activate() const
+{
+    run(QStringLiteral("xdotool windowactivate --sync ") + m_id);
+}
+
 void X11Window::requestClose() const
 {
     run(QStringLiteral("wmctrl -i -c ") + m_id);
@@ -126,6 +131,11 @@ void X11Window::click(const QPoint &point) const
 void X11Window::pressKey(const QString &key) const
 {
     run(QStringLiteral("xdotool windowactivate --sync ") + m_id, {QStringLiteral("key"), key});
+}
+
+void X11Window::typeText(const QString &text) const
+{
+    run(QStringLiteral("xdotool windowactivate --sync ") + m_id, {QStringLiteral("type"), text});
 }
 
 QSize X11Window::screenSize()

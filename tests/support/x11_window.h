@@ -24,12 +24,16 @@ public:
     // Where the program asked the window manager to put the window and how large, before
     // the manager placed it; an empty rectangle when it asked nothing.
     QRect requestedRect() const;
+    // Brings it to the front, as a click on its title bar does.
+    void activate() const;
     // Asks the window manager to close it, as the close box does.
     void requestClose() const;
     // Clicks a point of its client area, in pixels.
     void click(const QPoint &point) const;
-    // Brings it to the front and presses a key, by its X name ("Return").
+    // Brings it to the front and presses a key, by its X name ("Return", "ctrl+a").
     void pressKey(const QString &key) const;
+    // Brings it to the front and types the text key by key into what has the focus.
+    void typeText(const QString &text) const;
 
     // How many visible top-level windows have a caption that matches the pattern.
     static int countWithCaption(const QString &pattern);

@@ -29,15 +29,16 @@ bool loadedWell(const QWebEngineLoadingInfo &info)
 
 Browser::Browser(QWidget *window, const QList<ControlDesign> &design, const QString &name)
     : QObject(window)
-    , m_view(buildControl<QWebEngineView>(window, design, name))
 {
     setObjectName(name);
-    m_page = new BrowserPage(m_view);
-    m_view->setPage(m_page);
+    auto *view = buildControl<QWebEngineView>(window, design, name);
+    m_page = new BrowserPage(view);
+    view->setPage(m_page);
+    m_view = view;
     wirePage();
 }
 
-Browser::Browser(const QString &name, QObject *owner)
+Browser::Browser(const QString &name, QWidget *owner)
     : QObject(owner)
     , m_page(new BrowserPage(this))
 {
@@ -73,11 +74,6 @@ void Browser::Navigate(const QUrl &address)
 void Browser::Navigate2(const QUrl &address)
 {
     Navigate(address);
-}
-
-QUrl Browser::currentAddress() const
-{
-    return m_page->requestedUrl();
 }
 
 void Browser::collectElementTexts(const std::function<void(const QStringList &texts)> &done)

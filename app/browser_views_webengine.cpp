@@ -1,0 +1,21 @@
+#include "browser_views.h"
+
+#include "launcher.h"
+
+#include <QCoreApplication>
+#include <QQuickWindow>
+#include <QWebEngineProfile>
+
+void prepareBrowserViews()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // A window holding a browser view that draws through OpenGL is recomposed whole, through
+    // OpenGL, at every repaint of any label in it, and the query window recolours two labels
+    // every second: on a desktop without a graphics card that alone kept a core 1 % busy.
+    // Drawn in software, the view takes part in ordinary widget painting, and a label's
+    // repaint costs what it costs in any window. A page of search results needs no more.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // There is no command interpreter to run the purge batch here; the embedded browser's own
+    // cache is what it would have cleared.
+    setBrowserCachePurger([] { QWebEngineProfile::defaultProfile()->clearHttpCache(); });
+}

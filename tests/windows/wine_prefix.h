@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh Wine prefix set up as a Chinese Windows (ANSI code page 936), with a copy of the
+// Windows program folder on its drive C:. Its programs are started and its registry is read
+// and written through Wine's own tools, as a user of that Windows would.
+class WinePrefix {
+public:
+    WinePrefix();
+    ~WinePrefix();
+
+    // Whether the prefix was made and the program folder copied into it.
+    bool isReady() const { return m_ready; }
+
+    // The copied program folder, and a file in it.
+    QString programFolder() const;
+    QString programFile(const QString &name) const;
+    // A file in C:\Windows\Temp.
+    QString tempFile(const QString &name) const;
+
+    // Starts a program of the program folder by its file name, the folder being its working
+    // folder, as a shortcut on Windows starts it.
+    void start(QProcess &process, const QString &program) const;
+
+    // Ends every program still running in the prefix.
+    void endPrograms() const;
+
+    // Writes a string value under HKEY_CURRENT_USER\<key>; false when reg.exe failed.
+    bool setRegistryValue(const QString &key, const QString &name, const QString &value) const;
+    // What reg.exe prints for the key, decoded from the code page; empty when it failed.
+    QString registryKey(const QString &key) const;
+
+private:
+    int runWine(const QStringList &arguments, QByteArray *output = nullptr) const;
+    QProcessEnvironment environment() const;
+
+    QTemporaryDir m_folder;
+    bool m_ready = false;
+};
