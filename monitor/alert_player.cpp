@@ -1,15 +1,5 @@
 #include "alert_player.h"
 
-namespace {
-
-SoundHandler &currentHandler()
-{
-    static SoundHandler handler;
-    return handler;
-}
-
-} // namespace
-
 AlertPlayer::AlertPlayer(QObject *parent)
     : QObject(parent)
 {
@@ -17,13 +7,14 @@ AlertPlayer::AlertPlayer(QObject *parent)
 
 void AlertPlayer::play(const QString &fileName)
 {
-    if (currentHandler())
-        currentHandler()(fileName);
+    if (const SoundHandler &handler = soundSeam().get())
+        handler(fileName);
     else
         playAloud(fileName);
 }
 
-SoundHandler replaceSoundHandler(SoundHandler handler)
+Replaceable<SoundHandler> &soundSeam()
 {
-    return std::exchange(currentHandler(), std::move(handler));
+    static Replaceable<SoundHandler> seam;
+    return seam;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "replaceable.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,7 +25,6 @@ private:
     void playAloud(const QString &fileName);
 };
 
-// Test seam: replaces what play() does and returns the handler it replaced. An empty handler
-// restores the real player.
+// Test seam: what play() does instead of playing.
 using SoundHandler = std::function<void(const QString &fileName)>;
-SoundHandler replaceSoundHandler(SoundHandler handler);
+Replaceable<SoundHandler> &soundSeam();

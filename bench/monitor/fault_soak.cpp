@@ -66,7 +66,6 @@ public:
                      m_site.baseAddress());
         for (const QString &name : faultModeNames())
             m_modes << *faultModeFromName(name);
-        replaceSoundHandler([this](const QString &file) { m_effects << file; });
         QObject::connect(&m_form, &Form3::queryWindowRequested, [this] { m_effects << "query"; });
         m_form.Form_Load();
         for (const char *box : {"Check1", "Check2"})
@@ -95,6 +94,8 @@ private:
     // Every platform service the monitor calls is recorded instead of carried out.
     const ScopedOverride<std::chrono::milliseconds> m_stallTimeout{downloadTimeoutSeam(),
                                                                    kStallTimeout};
+    const ScopedOverride<SoundHandler> m_recordSounds{
+        soundSeam(), [this](const QString &file) { m_effects << file; }};
     const ScopedOverride<MessageBoxHandler> m_recordBoxes{
         messageBoxSeam(), [this](const QString &text) { m_boxes << text; }};
     const ScopedOverride<ProgramEndHandler> m_recordEnds{programEndSeam(),

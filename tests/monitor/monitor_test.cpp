@@ -49,10 +49,8 @@ public:
     MonitorWindow()
     {
         site.addNovel(novel, {"第1章 出山", "第2章 下山"});
-        replaceSoundHandler([this](const QString &fileName) { recorded.effects << fileName; });
         open();
     }
-    ~MonitorWindow() override { replaceSoundHandler({}); }
 
     void open() // closing the window, if open, and opening it again
     {
@@ -115,6 +113,8 @@ public:
     const QString novel = "斗破苍穹 测试版";
     RecordedEffects recorded;
     QList<QByteArray> titles; // the title hand-off file at each program start
+    const ScopedOverride<SoundHandler> m_sounds{
+        soundSeam(), [this](const QString &fileName) { recorded.effects << fileName; }};
     // Each program start is recorded, with what the title hand-off file held at that moment.
     const ScopedOverride<LaunchHandler> m_titlesAtStarts{
         launchSeam(), [this, record = launchSeam().get()](const LaunchRequest &request) {
