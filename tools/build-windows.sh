@@ -62,6 +62,14 @@ check_program() {
     grep -q 'VALUE "Translation", 0x804, 1200' <<<"$resources" ||
     { echo "build-windows: $1 lacks its version information $text" >&2; return 1; }
 }
-check_program Ravoskelv1.3.6.exe "1, 3, 0, 6" 1.03.0006
-check_program Pingrel.exe "1, 3, 0, 5" 1.03.0005
+# The versions the project gives: <major>.<minor>.<patch>, shown as "1, 3, 0, 6" and 1.03.0006.
+project_version() { sed -n "s/^$1 *\([0-9]*\)\.\([0-9]*\)\.\([0-9]*\).*/\1 \2 \3/p" "$root/CMakeLists.txt"; }
+check_version() {
+  local exe=$1 major minor patch
+  read -r major minor patch <<<"$2"
+  check_program "$exe" "$major, $minor, 0, $patch" "$(printf '%d.%02d.%04d' "$major" "$minor" "$patch")"
+}
+main_version=$(project_version 'project(Ravoskel VERSION')
+check_version "Ravoskelv${main_version// /.}.exe" "$main_version"
+check_version Pingrel.exe "$(project_version 'set(PINGREL_VERSION')"
 echo "build-windows: $program is ready"

@@ -24,19 +24,18 @@
 
 namespace {
 
-constexpr int kPatienceMs = 60000;
 // Long enough for a message box to have come up, were one coming.
 constexpr int kNoBoxMs = 3000;
 // Wine writes a window's WM_NAME, which xdotool searches, in Latin-1 with '?' for each Chinese
 // character: windows are found by the ASCII part of their captions, and a caption is read
 // whole from _NET_WM_NAME.
-const QString kQueryCaption = QStringLiteral("^Ravoskelv1\\.3\\.6---");
+const QString kQueryCaption = "^" + QRegularExpression::escape(kProgramTitle) + "---";
 const QString kMonitorCaption = QStringLiteral("byVemoQQ731508264$");
 const QString kPopupCaption = QStringLiteral("Ravoskel.*-VemoQQ731508264$");
 // The main program's message boxes carry its title alone.
-const QString kBoxCaption = QStringLiteral("^Ravoskelv1\\.3\\.6$");
+const QString kBoxCaption = "^" + QRegularExpression::escape(kProgramTitle) + "$";
 const QString kSettingsKey =
-    QStringLiteral("Software\\VB and VBA Program Settings\\Ravoskelv1.3.6\\");
+    QStringLiteral("Software\\VB and VBA Program Settings\\") + kProgramTitle + "\\";
 
 QByteArray gbk(const QString &text)
 {
