@@ -1,6 +1,6 @@
-#include "browser_views.h"
+#include "app/browser_views.h"
 
-#include "launcher.h"
+#include "common/launcher.h"
 
 #include <QCoreApplication>
 #include <QQuickWindow>

@@ -1,8 +1,8 @@
-#include "code_page_check.h"
-#include "display_session.h"
-#include "form4.h"
-#include "handler_guard.h"
-#include "look.h"
+#include "common/code_page_check.h"
+#include "common/display_session.h"
+#include "common/handler_guard.h"
+#include "common/look.h"
+#include "popup/form4.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
-#include "browser_views.h"
-#include "code_page_check.h"
-#include "display_session.h"
-#include "look.h"
-#include "program_identity.h"
-#include "window_registry.h"
+#include "app/browser_views.h"
+#include "app/window_registry.h"
+#include "common/code_page_check.h"
+#include "common/display_session.h"
+#include "common/look.h"
+#include "common/program_identity.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "window_registry.h"
+#include "app/window_registry.h"
 
-#include "handler_guard.h"
-#include "window_frame.h"
+#include "common/handler_guard.h"
+#include "common/window_frame.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
+#include "monitor/form3.h"
+#include "query/form1.h"
+#include "query/form2.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ansi_codec.h"
+#include "common/ansi_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

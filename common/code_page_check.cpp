@@ -1,7 +1,7 @@
-#include "code_page_check.h"
+#include "common/code_page_check.h"
 
-#include "ansi_codec.h"
-#include "msgbox.h"
+#include "common/ansi_codec.h"
+#include "common/msgbox.h"
 
 bool ansiCodePageReady()
 {

@@ -1,7 +1,7 @@
-#include "controls.h"
+#include "common/controls.h"
 
-#include "look.h"
-#include "twips.h"
+#include "common/look.h"
+#include "common/twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>

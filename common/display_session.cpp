@@ -1,4 +1,4 @@
-#include "display_session.h"
+#include "common/display_session.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "endpoints.h"
+#include "common/endpoints.h"
 
-#include "settings_store.h"
+#include "common/settings_store.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "handler_guard.h"
+#include "common/handler_guard.h"
 
-#include "msgbox.h"
-#include "runtime_error.h"
+#include "common/msgbox.h"
+#include "common/runtime_error.h"
 
 #include <QApplication>
 #include <QEvent>

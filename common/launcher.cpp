@@ -1,6 +1,6 @@
-#include "launcher.h"
+#include "common/launcher.h"
 
-#include "runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
-#include "line_model.h"
+#include "common/line_model.h"
 
-#include "runtime_error.h"
+#include "common/runtime_error.h"
 
 QStringList splitLines(const QString &text)
 {

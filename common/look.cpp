@@ -1,4 +1,4 @@
-#include "look.h"
+#include "common/look.h"
 
 #include <QImageReader>
 #include <QPixmap>

@@ -1,9 +1,9 @@
-#include "purge_batch.h"
+#include "common/purge_batch.h"
 
-#include "launcher.h"
-#include "line_model.h"
-#include "temp_folder.h"
-#include "text_file.h"
+#include "common/launcher.h"
+#include "common/line_model.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
 
 #include <QStringList>
 

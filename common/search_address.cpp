@@ -1,7 +1,7 @@
-#include "search_address.h"
+#include "common/search_address.h"
 
-#include "ansi_codec.h"
-#include "endpoints.h"
+#include "common/ansi_codec.h"
+#include "common/endpoints.h"
 
 QUrl searchUrl(const QString &title)
 {

@@ -1,7 +1,7 @@
-#include "settings_store.h"
+#include "common/settings_store.h"
 
-#include "program_identity.h"
-#include "runtime_error.h"
+#include "common/program_identity.h"
+#include "common/runtime_error.h"
 
 #include <QSettings>
 #include <QStandardPaths>

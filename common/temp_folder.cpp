@@ -1,4 +1,4 @@
-#include "temp_folder.h"
+#include "common/temp_folder.h"
 
 #include <QDir>
 #include <QFile>

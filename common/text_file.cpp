@@ -1,8 +1,8 @@
-#include "text_file.h"
+#include "common/text_file.h"
 
-#include "ansi_codec.h"
-#include "line_model.h"
-#include "runtime_error.h"
+#include "common/ansi_codec.h"
+#include "common/line_model.h"
+#include "common/runtime_error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "window_frame.h"
+#include "common/window_frame.h"
 
 #include <QGuiApplication>
 #include <QMargins>

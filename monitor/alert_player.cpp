@@ -1,4 +1,4 @@
-#include "alert_player.h"
+#include "monitor/alert_player.h"
 
 AlertPlayer::AlertPlayer(QObject *parent)
     : QObject(parent)

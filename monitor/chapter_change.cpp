@@ -1,4 +1,4 @@
-#include "chapter_change.h"
+#include "monitor/chapter_change.h"
 
 bool chapterChanged(const QString &currentCaption, const QString &serverCaption)
 {

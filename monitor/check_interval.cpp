@@ -1,4 +1,4 @@
-#include "check_interval.h"
+#include "monitor/check_interval.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "download_timeout.h"
+#include "monitor/download_timeout.h"
 
 std::chrono::milliseconds downloadTimeout()
 {

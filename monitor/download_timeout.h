@@ -1,6 +1,6 @@
 #pragma once
 
-#include "replaceable.h"
+#include "common/replaceable.h"
 
 #include <chrono>
 

@@ -1,16 +1,16 @@
 // Opening, closing and the window's own buttons and links; the monitoring cycle is in
 // form3_cycle.cpp, the fetches in form3_fetch.cpp.
 
-#include "form3.h"
+#include "monitor/form3.h"
 
-#include "click_label.h"
-#include "endpoints.h"
-#include "handler_guard.h"
-#include "launcher.h"
-#include "monitor_files.h"
-#include "monitor_settings.h"
-#include "msgbox.h"
-#include "window_frame.h"
+#include "common/click_label.h"
+#include "common/endpoints.h"
+#include "common/handler_guard.h"
+#include "common/launcher.h"
+#include "common/msgbox.h"
+#include "common/window_frame.h"
+#include "monitor/monitor_files.h"
+#include "monitor/monitor_settings.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,15 +1,15 @@
 // The monitor window as it was laid out: every control in twips, with its design-time text.
 
-#include "form3.h"
+#include "monitor/form3.h"
 
-#include "alert_player.h"
-#include "chapter_change.h"
-#include "click_label.h"
-#include "controls.h"
-#include "endpoints.h"
-#include "look.h"
-#include "purge_batch.h"
-#include "twips.h"
+#include "common/click_label.h"
+#include "common/controls.h"
+#include "common/endpoints.h"
+#include "common/look.h"
+#include "common/purge_batch.h"
+#include "common/twips.h"
+#include "monitor/alert_player.h"
+#include "monitor/chapter_change.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

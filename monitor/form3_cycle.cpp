@@ -1,20 +1,20 @@
 // Starting and stopping the monitor, the two alert checks and the two alert try-outs.
 
-#include "form3.h"
+#include "monitor/form3.h"
 
-#include "alert_player.h"
-#include "chapter_change.h"
-#include "check_interval.h"
-#include "click_label.h"
-#include "launcher.h"
-#include "line_model.h"
-#include "monitor_files.h"
-#include "monitor_settings.h"
-#include "msgbox.h"
-#include "page_download.h"
-#include "program_identity.h"
-#include "temp_folder.h"
-#include "text_file.h"
+#include "common/click_label.h"
+#include "common/launcher.h"
+#include "common/line_model.h"
+#include "common/msgbox.h"
+#include "common/program_identity.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
+#include "monitor/alert_player.h"
+#include "monitor/chapter_change.h"
+#include "monitor/check_interval.h"
+#include "monitor/monitor_files.h"
+#include "monitor/monitor_settings.h"
+#include "monitor/page_download.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

@@ -2,19 +2,19 @@
 // runs) and the server chapter (at every interval, handed on to the popup). Both download
 // without blocking the window and carry on with their remaining steps when the page is in.
 
-#include "form3.h"
+#include "monitor/form3.h"
 
-#include "click_label.h"
-#include "handler_guard.h"
-#include "line_model.h"
-#include "monitor_files.h"
-#include "page_download.h"
-#include "page_text.h"
-#include "purge_batch.h"
-#include "search_address.h"
-#include "temp_folder.h"
-#include "text_file.h"
-#include "timer_switch.h"
+#include "common/click_label.h"
+#include "common/handler_guard.h"
+#include "common/line_model.h"
+#include "common/purge_batch.h"
+#include "common/search_address.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
+#include "monitor/monitor_files.h"
+#include "monitor/page_download.h"
+#include "monitor/page_text.h"
+#include "monitor/timer_switch.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "monitor_settings.h"
+#include "monitor/monitor_settings.h"
 
-#include "settings_store.h"
+#include "common/settings_store.h"
 
 namespace {
 const QString kSection = QStringLiteral("Settings");

@@ -1,8 +1,8 @@
-#include "page_download.h"
+#include "monitor/page_download.h"
 
-#include "download_timeout.h"
-#include "handler_guard.h"
-#include "text_file.h"
+#include "common/handler_guard.h"
+#include "common/text_file.h"
+#include "monitor/download_timeout.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

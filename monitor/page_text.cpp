@@ -1,8 +1,8 @@
-#include "page_text.h"
+#include "monitor/page_text.h"
 
-#include "line_model.h"
-#include "runtime_error.h"
-#include "text_file.h"
+#include "common/line_model.h"
+#include "common/runtime_error.h"
+#include "common/text_file.h"
 
 #include <QFile>
 #include <QStringDecoder>

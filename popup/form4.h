@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls.h"
-#include "resize_arithmetic.h"
-#include "slide.h"
+#include "common/controls.h"
+#include "popup/resize_arithmetic.h"
+#include "popup/slide.h"
 
 #include <QObjectList>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "handoff_line.h"
+#include "popup/handoff_line.h"
 
-#include "line_model.h"
-#include "text_file.h"
+#include "common/line_model.h"
+#include "common/text_file.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "proportional_layout.h"
+#include "popup/proportional_layout.h"
 
-#include "twips.h"
+#include "common/twips.h"
 
 #include <QRect>
 #include <QVariant>

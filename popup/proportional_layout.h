@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resize_arithmetic.h"
+#include "popup/resize_arithmetic.h"
 
 #include <QFont>
 #include <QObjectList>

@@ -1,6 +1,6 @@
-#include "resize_arithmetic.h"
+#include "popup/resize_arithmetic.h"
 
-#include "runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <QLocale>
 

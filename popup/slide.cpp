@@ -1,4 +1,4 @@
-#include "slide.h"
+#include "popup/slide.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "common/controls.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "browser.h"
+#include "query/browser.h"
 
-#include "browser_page_activex.h"
-#include "controls.h"
+#include "common/controls.h"
+#include "query/browser_page_activex.h"
 
 Browser::Browser(QWidget *window, const QList<ControlDesign> &design, const QString &name)
     : QObject(window)

@@ -1,4 +1,4 @@
-#include "browser_page.h"
+#include "query/browser_page.h"
 
 #include <QWebEngineCertificateError>
 

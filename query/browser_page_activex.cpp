@@ -1,4 +1,4 @@
-#include "browser_page_activex.h"
+#include "query/browser_page_activex.h"
 
 #include <QAxObject>
 

@@ -1,7 +1,7 @@
-#include "browser.h"
+#include "query/browser.h"
 
-#include "browser_page.h"
-#include "controls.h"
+#include "common/controls.h"
+#include "query/browser_page.h"
 
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineView>

@@ -1,4 +1,4 @@
-#include "color_cycle.h"
+#include "query/color_cycle.h"
 
 #include <QRegularExpression>
 

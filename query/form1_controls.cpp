@@ -1,13 +1,13 @@
-#include "form1.h"
+#include "query/form1.h"
 
-#include "browser.h"
-#include "click_label.h"
-#include "controls.h"
-#include "endpoints.h"
-#include "look.h"
-#include "program_identity.h"
-#include "purge_batch.h"
-#include "twips.h"
+#include "common/click_label.h"
+#include "common/controls.h"
+#include "common/endpoints.h"
+#include "common/look.h"
+#include "common/program_identity.h"
+#include "common/purge_batch.h"
+#include "common/twips.h"
+#include "query/browser.h"
 
 #include <QComboBox>
 #include <QGroupBox>

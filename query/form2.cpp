@@ -1,14 +1,13 @@
-#include "form2.h"
+#include "query/form2.h"
 
-#include "browser.h"
-#include "click_label.h"
-#include "controls.h"
-#include "endpoints.h"
-#include "handler_guard.h"
-#include "launcher.h"
-#include "look.h"
-#include "twips.h"
-
+#include "common/click_label.h"
+#include "common/controls.h"
+#include "common/endpoints.h"
+#include "common/handler_guard.h"
+#include "common/launcher.h"
+#include "common/look.h"
+#include "common/twips.h"
+#include "query/browser.h"
 
 const QList<ControlDesign> &Form2::design()
 {

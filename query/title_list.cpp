@@ -1,6 +1,6 @@
-#include "title_list.h"
+#include "query/title_list.h"
 
-#include "line_model.h"
+#include "common/line_model.h"
 
 QStringList titlesOfFile(const QString &fileText)
 {

@@ -1,7 +1,7 @@
-#include "version_check.h"
+#include "query/version_check.h"
 
-#include "line_model.h"
-#include "text_file.h"
+#include "common/line_model.h"
+#include "common/text_file.h"
 
 #include <QFileInfo>
 

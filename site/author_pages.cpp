@@ -1,6 +1,6 @@
-#include "author_pages.h"
+#include "site/author_pages.h"
 
-#include "small_page.h"
+#include "site/small_page.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "crlf_text.h"
+#include "site/crlf_text.h"
 
 QByteArray crLfText(const QStringList &lines)
 {

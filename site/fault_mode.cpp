@@ -1,4 +1,4 @@
-#include "fault_mode.h"
+#include "site/fault_mode.h"
 
 #include <array>
 #include <utility>

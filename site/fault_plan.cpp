@@ -1,4 +1,4 @@
-#include "fault_plan.h"
+#include "site/fault_plan.h"
 
 void FaultPlan::setForNovel(const QString &title, FaultMode mode)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fault_mode.h"
+#include "site/fault_mode.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "fault_replies.h"
+#include "site/fault_replies.h"
 
-#include "crlf_text.h"
-#include "result_page.h"
-#include "small_page.h"
+#include "site/crlf_text.h"
+#include "site/result_page.h"
+#include "site/small_page.h"
 
 namespace {
 

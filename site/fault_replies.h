@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fault_mode.h"
-#include "site_reply.h"
+#include "site/fault_mode.h"
+#include "site/site_reply.h"
 
 #include <QStringList>
 

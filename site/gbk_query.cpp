@@ -1,4 +1,4 @@
-#include "gbk_query.h"
+#include "site/gbk_query.h"
 
 #include <QStringDecoder>
 

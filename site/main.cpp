@@ -2,7 +2,7 @@
 // author's pages on 127.0.0.1, with a chapter of one novel published every so often so the
 // programs have something to announce.
 
-#include "reference_site.h"
+#include "site/reference_site.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "novel_catalog.h"
+#include "site/novel_catalog.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "reference_site.h"
+#include "site/reference_site.h"
 
-#include "author_pages.h"
-#include "fault_replies.h"
-#include "gbk_query.h"
-#include "result_page.h"
-#include "site_server.h"
+#include "site/author_pages.h"
+#include "site/fault_replies.h"
+#include "site/gbk_query.h"
+#include "site/result_page.h"
+#include "site/site_server.h"
 
 #include <QHostAddress>
 #include <QHttpServerRequest>

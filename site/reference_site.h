@@ -1,9 +1,9 @@
 #pragma once
 
-#include "author_pages.h"
-#include "fault_mode.h"
-#include "fault_plan.h"
-#include "novel_catalog.h"
+#include "site/author_pages.h"
+#include "site/fault_mode.h"
+#include "site/fault_plan.h"
+#include "site/novel_catalog.h"
 
 #include <QByteArray>
 #include <QHash>

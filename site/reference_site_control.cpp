@@ -1,10 +1,10 @@
 // The demo program's control pages: a presenter publishes a chapter or breaks the site from a
 // browser or curl while the programs are watching.
 
-#include "reference_site.h"
+#include "site/reference_site.h"
 
-#include "gbk_query.h"
-#include "site_reply.h"
+#include "site/gbk_query.h"
+#include "site/site_reply.h"
 
 #include <QUrl>
 

@@ -1,4 +1,4 @@
-#include "result_page.h"
+#include "site/result_page.h"
 
 #include <array>
 

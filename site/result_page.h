@@ -1,6 +1,6 @@
 #pragma once
 
-#include "novel_catalog.h"
+#include "site/novel_catalog.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "site_reply.h"
+#include "site/site_reply.h"
 
-#include "small_page.h"
+#include "site/small_page.h"
 
 SiteReply htmlReply(const QByteArray &body, SiteReply::Status status)
 {

@@ -1,4 +1,4 @@
-#include "site_server.h"
+#include "site/site_server.h"
 
 #include <QTcpSocket>
 #include <QTimer>

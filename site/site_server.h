@@ -1,6 +1,6 @@
 #pragma once
 
-#include "site_reply.h"
+#include "site/site_reply.h"
 
 #include <QAbstractHttpServer>
 

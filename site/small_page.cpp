@@ -1,6 +1,6 @@
-#include "small_page.h"
+#include "site/small_page.h"
 
-#include "crlf_text.h"
+#include "site/crlf_text.h"
 
 QByteArray smallPage(const QString &heading, const QStringList &paragraphs)
 {

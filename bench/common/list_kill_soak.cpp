@@ -8,9 +8,9 @@
 //   list_kill_soak [kills, default 1000] [seed]
 // Exits non-zero when the list file was ever anything but one of the two lists.
 
-#include "ansi_codec.h"
-#include "line_model.h"
-#include "text_file.h"
+#include "common/ansi_codec.h"
+#include "common/line_model.h"
+#include "common/text_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -10,19 +10,19 @@
 //   fault_soak [server fetches, default 10000] [seed]
 // Exits non-zero at the first broken check.
 
-#include "alert_player.h"
-#include "download_timeout.h"
-#include "fault_mode.h"
-#include "form3.h"
-#include "handler_guard.h"
-#include "launcher.h"
-#include "line_model.h"
-#include "monitor_files.h"
-#include "msgbox.h"
-#include "reference_site.h"
-#include "settings_store.h"
-#include "temp_folder.h"
-#include "text_file.h"
+#include "common/handler_guard.h"
+#include "common/launcher.h"
+#include "common/line_model.h"
+#include "common/msgbox.h"
+#include "common/settings_store.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
+#include "monitor/alert_player.h"
+#include "monitor/download_timeout.h"
+#include "monitor/form3.h"
+#include "monitor/monitor_files.h"
+#include "site/fault_mode.h"
+#include "site/reference_site.h"
 
 #include <QApplication>
 #include <QCheckBox>

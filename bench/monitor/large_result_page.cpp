@@ -1,6 +1,6 @@
-#include "large_result_page.h"
+#include "bench/monitor/large_result_page.h"
 
-#include "line_model.h"
+#include "common/line_model.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The monitor window alone, monitoring as the user would start it: name and interval from
 // the settings store, both alert boxes ticked. bench/monitor/monitor_cpu.sh measures it.
 
-#include "form3.h"
-#include "look.h"
+#include "common/look.h"
+#include "monitor/form3.h"
 
 #include <QApplication>
 #include <QCheckBox>

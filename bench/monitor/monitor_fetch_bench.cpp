@@ -5,10 +5,10 @@
 // in turn, as a live result page changes between polls: a fetch that saved work only when the
 // page had not changed would otherwise look cheaper than it is.
 
-#include "form3.h"
-#include "large_result_page.h"
-#include "settings_store.h"
-#include "temp_folder.h"
+#include "bench/monitor/large_result_page.h"
+#include "common/settings_store.h"
+#include "common/temp_folder.h"
+#include "monitor/form3.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // drawn in the popup's font, "宋体" mapped to an installed monospaced CJK face as the popup
 // maps it, or with "system-font" in the toolkit's default font, whose CJK fallback is a
 // proportional face that touches less of the font file.
-#include "look.h"
+#include "common/look.h"
 
 #include <QApplication>
 #include <QLabel>

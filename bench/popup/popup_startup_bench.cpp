@@ -2,14 +2,13 @@
 // bare Qt Widgets program showing a window with a Chinese caption and label after one GBK
 // decode, in the popup's font and in the toolkit's default font. Run under an X server
 // (run_popup_bench.sh).
-#include "line_model.h"
-#include "temp_folder.h"
-#include "text_file.h"
-#include "window_map_watch.h"
+#include "bench/popup/window_map_watch.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
+#include "tests/support/handoff_files.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -36,11 +35,8 @@ constexpr auto kMapTimeout = 20s;
 void writeHandOffFiles()
 {
     writePrintLine(tempFilePath(kTitleHandoffFile), QStringLiteral("凡人修仙传"));
-    QStringList page;
-    for (int line = 0; line < 70; ++line)
-        page << QStringLiteral("<p>%1</p>").arg(line);
-    page[kChapterLine] = QStringLiteral("<td>第一千二百章 飞升灵界</td>");
-    writeLines(tempFilePath(kPageHandoffFile), page);
+    writePrintLine(tempFilePath(kPageHandoffFile),
+                   resultPage(QStringLiteral("<td>第一千二百章 飞升灵界</td>")));
 }
 
 struct Launch {

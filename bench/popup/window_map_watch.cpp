@@ -1,4 +1,4 @@
-#include "window_map_watch.h"
+#include "bench/popup/window_map_watch.h"
 
 #include <xcb/xcb.h>
 

@@ -5,9 +5,9 @@
 // bench/query/idle_cpu_row.sh measures them beside the whole Ravoskel.
 //
 //   idle_floor_window plain|browser|browser-opengl
-#include "color_cycle.h"
-#include "look.h"
-#include "twips.h"
+#include "common/look.h"
+#include "common/twips.h"
+#include "query/color_cycle.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 // The title list at its limit: the start-up fill of the drop-down from the list file, and
 // one add of a new title (drop-down insert plus the whole file rewritten).
-#include "form1.h"
-#include "program_folder.h"
-#include "text_file.h"
-#include "title_list.h"
+#include "common/program_folder.h"
+#include "common/text_file.h"
+#include "query/form1.h"
+#include "query/title_list.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "form1.h"
-#include "form3.h"
-#include "program_identity.h"
-#include "settings_store.h"
-#include "temp_folder.h"
-#include "test_environment.h"
-#include "user_view.h"
-#include "x11_window.h"
+#include "common/program_identity.h"
+#include "common/settings_store.h"
+#include "common/temp_folder.h"
+#include "monitor/form3.h"
+#include "query/form1.h"
+#include "tests/support/test_environment.h"
+#include "tests/support/user_view.h"
+#include "tests/support/x11_window.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "effects.h"
-#include "form3.h"
-#include "form4.h"
-#include "handoff_files.h"
-#include "test_environment.h"
+#include "monitor/form3.h"
+#include "popup/form4.h"
+#include "tests/support/effects.h"
+#include "tests/support/handoff_files.h"
+#include "tests/support/test_environment.h"
 
 #include <QGuiApplication>
 #include <QScreen>

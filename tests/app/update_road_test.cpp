@@ -1,11 +1,11 @@
-#include "effects.h"
-#include "form3.h"
-#include "line_model.h"
-#include "temp_folder.h"
-#include "test_environment.h"
-#include "text_file.h"
-#include "user_view.h"
-#include "x11_window.h"
+#include "common/line_model.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
+#include "monitor/form3.h"
+#include "tests/support/effects.h"
+#include "tests/support/test_environment.h"
+#include "tests/support/user_view.h"
+#include "tests/support/x11_window.h"
 
 #include <QDir>
 #include <QFile>

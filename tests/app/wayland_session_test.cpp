@@ -1,6 +1,6 @@
-#include "program_identity.h"
-#include "test_environment.h"
-#include "x11_window.h"
+#include "common/program_identity.h"
+#include "tests/support/test_environment.h"
+#include "tests/support/x11_window.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "browser.h"
-#include "effects.h"
-#include "endpoints.h"
-#include "msgbox.h"
-#include "program_folder.h"
-#include "test_environment.h"
-#include "user_view.h"
-#include "window_registry.h"
+#include "app/window_registry.h"
+#include "common/endpoints.h"
+#include "common/msgbox.h"
+#include "common/program_folder.h"
+#include "query/browser.h"
+#include "tests/support/effects.h"
+#include "tests/support/test_environment.h"
+#include "tests/support/user_view.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "effects.h"
-#include "handler_guard.h"
-#include "launcher.h"
-#include "msgbox.h"
-#include "program_identity.h"
-#include "purge_batch.h"
-#include "runtime_error.h"
-#include "temp_folder.h"
-#include "test_environment.h"
+#include "common/handler_guard.h"
+#include "common/launcher.h"
+#include "common/msgbox.h"
+#include "common/program_identity.h"
+#include "common/purge_batch.h"
+#include "common/runtime_error.h"
+#include "common/temp_folder.h"
+#include "tests/support/effects.h"
+#include "tests/support/test_environment.h"
 
 #include <QCoreApplication>
 #include <QFile>

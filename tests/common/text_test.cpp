@@ -1,10 +1,10 @@
-#include "ansi_codec.h"
-#include "code_page_check.h"
-#include "effects.h"
-#include "line_model.h"
-#include "runtime_error.h"
-#include "test_environment.h"
-#include "text_file.h"
+#include "common/ansi_codec.h"
+#include "common/code_page_check.h"
+#include "common/line_model.h"
+#include "common/runtime_error.h"
+#include "common/text_file.h"
+#include "tests/support/effects.h"
+#include "tests/support/test_environment.h"
 
 #include <QDir>
 

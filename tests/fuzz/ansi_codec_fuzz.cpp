@@ -6,8 +6,8 @@
 //   as many characters, each either itself or '?': nothing is dropped, doubled or swapped;
 // - a broken byte never swallows a line end: two pieces of any bytes joined by CR LF decode
 //   as the pieces decoded apart, joined by CR LF.
-#include "ansi_codec.h"
-#include "fuzz_input.h"
+#include "common/ansi_codec.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

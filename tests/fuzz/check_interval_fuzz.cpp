@@ -1,8 +1,8 @@
 // Invariant of the check interval: whatever is typed, it is taken exactly when it is a plain
 // run of ASCII digits, with only blanks (as Qt counts them, the ideographic space included)
 // around it, whose value lies from 1000 to 2147483647; the value taken is that number.
-#include "check_interval.h"
-#include "fuzz_input.h"
+#include "monitor/check_interval.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <algorithm>
 #include <limits>

@@ -7,10 +7,10 @@
 //   as a line feed after the text;
 // - any address at all can be asked for its value, and what comes back is one whole item of
 //   its query.
-#include "ansi_codec.h"
-#include "fuzz_input.h"
-#include "gbk_query.h"
-#include "search_address.h"
+#include "common/ansi_codec.h"
+#include "common/search_address.h"
+#include "site/gbk_query.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <QTemporaryDir>
 

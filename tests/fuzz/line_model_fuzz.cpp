@@ -3,9 +3,9 @@
 //   plain left-to-right scan does, and joining the pieces with CR LF gives the text back;
 // - firstLine is piece 0;
 // - lineAt(n) is piece n, and throws the subscript error (9) exactly when there is no piece n.
-#include "fuzz_input.h"
-#include "line_model.h"
-#include "runtime_error.h"
+#include "common/line_model.h"
+#include "common/runtime_error.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <optional>
 

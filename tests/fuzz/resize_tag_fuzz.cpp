@@ -7,10 +7,10 @@
 //   (6), a reference without width or height makes the factors one, and nothing else does;
 // - at the load size both factors are 1, every place stays, and the font size is the form's,
 //   to four decimals, within single precision.
-#include "fuzz_input.h"
-#include "resize_arithmetic.h"
-#include "runtime_error.h"
-#include "twips.h"
+#include "common/runtime_error.h"
+#include "common/twips.h"
+#include "popup/resize_arithmetic.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <QWidget>
 

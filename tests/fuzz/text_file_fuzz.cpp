@@ -5,10 +5,10 @@
 // - after each, LoadTextFile gives fromAnsi of the bytes on disk: no trimming, no line-end
 //   conversion, nothing lost at the end;
 // - the folder holds the file and nothing else: no write leaves a temporary file behind.
-#include "ansi_codec.h"
-#include "fuzz_input.h"
-#include "line_model.h"
-#include "text_file.h"
+#include "common/ansi_codec.h"
+#include "common/line_model.h"
+#include "common/text_file.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "form4.h"
-#include "handoff_files.h"
-#include "test_environment.h"
-#include "user_view.h"
-#include "x11_window.h"
+#include "popup/form4.h"
+#include "tests/support/handoff_files.h"
+#include "tests/support/test_environment.h"
+#include "tests/support/user_view.h"
+#include "tests/support/x11_window.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "effects.h"
+#include "tests/support/effects.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "handler_guard.h"
-#include "launcher.h"
-#include "msgbox.h"
+#include "common/handler_guard.h"
+#include "common/launcher.h"
+#include "common/msgbox.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "line_model.h"
-#include "temp_folder.h"
-#include "text_file.h"
+#include "common/line_model.h"
+#include "common/temp_folder.h"
+#include "common/text_file.h"
 
 // A result page whose chapter line holds the given text between lines that differ from it.
 inline QString resultPage(const QString &chapterLine, const QString &lineEnd = kLineEnd)

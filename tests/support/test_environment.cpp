@@ -1,8 +1,8 @@
-#include "test_environment.h"
+#include "tests/support/test_environment.h"
 
-#include "program_identity.h"
-#include "runtime_error.h"
-#include "settings_store.h"
+#include "common/program_identity.h"
+#include "common/runtime_error.h"
+#include "common/settings_store.h"
 
 #include <QDir>
 #include <QFile>

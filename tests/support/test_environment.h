@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference_site.h"
+#include "site/reference_site.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "test_environment.h"
+#include "tests/support/test_environment.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "user_view.h"
+#include "tests/support/user_view.h"
 
-#include "twips.h"
+#include "common/twips.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "x11_window.h"
+#include "tests/support/x11_window.h"
 
 #include <QProcess>
 #include <QRegularExpression>

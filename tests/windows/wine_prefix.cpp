@@ -1,4 +1,4 @@
-#include "wine_prefix.h"
+#include "tests/windows/wine_prefix.h"
 
 #include <QDir>
 #include <QStringDecoder>
