@@ -29,6 +29,7 @@ TEST(ChapterLines, OnlyAPageReachingLine56CountsAndOnlyLetterCaseIsNoChange)
 {
     const QByteArray line = "第一行\r\n";
     EXPECT_TRUE(pageHoldsChapterLine(line.repeated(56))); // line 56 is the empty piece at the end
+    EXPECT_TRUE(pageHoldsChapterLine(QByteArray("\r\n").repeated(56))); // empty lines count too
     EXPECT_FALSE(pageHoldsChapterLine(line.repeated(55)));
     EXPECT_FALSE(pageHoldsChapterLine(line.repeated(200).replace("\r\n", "\n")));
     EXPECT_FALSE(chapterChanged("<td>第9章 ABC</td>", "<TD>第9章 abc</td>"));
