@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QSizeF>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -70,10 +71,10 @@ TEST(Slide, SinksFromWhereItIsAndEndsAtTheBottomOrWhenItNoLongerSinks)
 TEST(ResizeArithmetic, AClientSizeNoWholeNumberHoldsIsAnOverflowAndTheLargestOneIsKept)
 {
     for (const double size : {2147483648.0, -2147483649.0, qInf(), qQNaN()}) {
-        for (const auto &[width, height] : {std::pair{size, 4500.0}, std::pair{4500.0, size}}) {
-            EXPECT_EQ(errorNumberOf([&] { resizeReference(width, height, 9); }),
+        for (const QSizeF client : {QSizeF(size, 4500), QSizeF(4500, size)}) {
+            EXPECT_EQ(errorNumberOf([&] { resizeReference(client.width(), client.height(), 9); }),
                       ErrorNumber::Overflow)
-                << width << " x " << height;
+                << client.width() << " x " << client.height();
         }
     }
     EXPECT_EQ(resizeReference(2147483647.4, 4500, 9).initScaleWidth, 2147483647);
