@@ -14,8 +14,8 @@
 
 #include <QLabel>
 #include <QScreen>
-#include <QSizeF>
 #include <QSignalSpy>
+#include <QSizeF>
 #include <QTest>
 #include <QTimer>
 
@@ -195,6 +195,10 @@ TEST_F(PopupWindow, LabelsKeepTheirDesignPlacesInProportionAndTheirFontToTheClie
             EXPECT_NEAR(label(control.name)->font().pointSizeF(), points * font, 1e-4);
         }
     }
+    // Shrunk to a few pixels' height, the text shrinks with it, below a point.
+    form.resize(load.width(), 5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.height() == 5; }));
+    EXPECT_NEAR(label("Label2")->font().pointSizeF(), points * 5 / load.height(), 1e-3);
 }
 
 } // namespace
