@@ -97,6 +97,9 @@ TEST_F(QueryWindow, FirstStartBuildsTheWindowAsDrawnAndCreatesAnEmptyList)
     for (const char *link : {"Label4", "Label5", "Label6", "Label7", "Label8"})
         EXPECT_EQ(control(QLatin1String(link))->cursor().hotSpot(), QPoint(12, 1)) << link;
     EXPECT_EQ(control(QStringLiteral("Label3"))->cursor().shape(), Qt::ArrowCursor);
+    // The long notice wraps onto the lines of its box instead of running out of it.
+    auto *notice = control<QLabel>(QStringLiteral("Label3"));
+    EXPECT_GT(inkRect(notice).height(), notice->fontMetrics().height());
     EXPECT_TRUE(control<Browser>(QStringLiteral("WebBrowser1"))->Silent());
     EXPECT_TRUE(control<Browser>(QStringLiteral("Web3"))->Silent());
     EXPECT_EQ(listFile(), QByteArray());
