@@ -4,12 +4,12 @@
 
 QString programFolder()
 {
-    const QString &replaced = programFolderSeam().get();
-    return replaced.isEmpty() ? QCoreApplication::applicationDirPath() : replaced;
+    return programFolderSeam().get();
 }
 
 Replaceable<QString> &programFolderSeam()
 {
-    static Replaceable<QString> seam;
+    // Asked for only once the application exists, which knows where its program lies.
+    static Replaceable<QString> seam(QCoreApplication::applicationDirPath());
     return seam;
 }

@@ -7,6 +7,6 @@
 // The folder the running program was started from, where its shipped files live.
 QString programFolder();
 
-// Test seam: a suite plays a fresh program folder without copying the program; empty for the
-// real folder.
+// The folder programFolder() answers: the program's own; a suite plays a fresh one without
+// copying the program.
 Replaceable<QString> &programFolderSeam();

@@ -95,7 +95,7 @@ private:
     const ScopedOverride<std::chrono::milliseconds> m_stallTimeout{downloadTimeoutSeam(),
                                                                    kStallTimeout};
     const ScopedOverride<SoundHandler> m_recordSounds{
-        soundSeam(), [this](const QString &file) { m_effects << file; }};
+        soundSeam(), [this](AlertPlayer &, const QString &file) { m_effects << file; }};
     const ScopedOverride<MessageBoxHandler> m_recordBoxes{
         messageBoxSeam(), [this](const QString &text) { m_boxes << text; }};
     const ScopedOverride<ProgramEndHandler> m_recordEnds{programEndSeam(),

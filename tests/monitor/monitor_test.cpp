@@ -115,7 +115,8 @@ public:
     RecordedEffects recorded;
     QList<QByteArray> titles; // the title hand-off file at each program start
     const ScopedOverride<SoundHandler> m_sounds{
-        soundSeam(), [this](const QString &fileName) { recorded.effects << fileName; }};
+        soundSeam(),
+        [this](AlertPlayer &, const QString &fileName) { recorded.effects << fileName; }};
     // Each program start is recorded, with what the title hand-off file held at that moment.
     const ScopedOverride<LaunchHandler> m_titlesAtStarts{
         launchSeam(), [this, record = launchSeam().get()](const LaunchRequest &request) {
