@@ -1,10 +1,16 @@
 #include "common/program_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 QString programFolder()
 {
     return programFolderSeam().get();
+}
+
+void enterProgramFolder()
+{
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
 Replaceable<QString> &programFolderSeam()

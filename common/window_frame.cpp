@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMargins>
 #include <QRect>
+#include <QRectF>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -96,16 +97,18 @@ std::optional<QMargins> frameExtentsFromWindowManager(xcb_connection_t *connecti
     return std::nullopt;
 }
 
-QMargins knownFrameMargins(QWidget *window)
+QMarginsF knownFrameMargins(QWidget *window)
 {
     // The offscreen platform answers to the X11 interface too, without a connection.
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
-        return window->windowHandle()->frameMargins();
+        return QMarginsF(window->windowHandle()->frameMargins());
     // Without an answer there is no window manager to frame the window, or one that will not
     // say; Qt itself would only guess from a window tree the manager has not built yet.
-    return frameExtentsFromWindowManager(connection, window).value_or(QMargins());
+    // The manager measures in the screen's pixels, Qt places windows in scaled ones.
+    return QMarginsF(frameExtentsFromWindowManager(connection, window).value_or(QMargins())) /
+           window->windowHandle()->devicePixelRatio();
 }
 
 } // namespace
@@ -114,9 +117,9 @@ QMargins knownFrameMargins(QWidget *window)
 
 namespace {
 
-QMargins knownFrameMargins(QWidget *window)
+QMarginsF knownFrameMargins(QWidget *window)
 {
-    return window->windowHandle()->frameMargins();
+    return QMarginsF(window->windowHandle()->frameMargins());
 }
 
 } // namespace
@@ -127,32 +130,34 @@ namespace {
 
 // The native window must exist for its frame to be known; where Qt draws the frame or the
 // system computes it (Windows, offscreen), Qt knows it from then on.
-QMargins frameOf(QWidget *window)
+QMarginsF frameOf(QWidget *window)
 {
     window->winId();
     return knownFrameMargins(window);
 }
 
 // The client area is placed, not the frame: for a window whose native window exists, Qt would
-// take a frame position relative to a frame it does not know yet.
-void placeFrameTopLeftAt(QWidget *window, const QMargins &frame, const QPoint &topLeft)
+// take a frame position relative to a frame it does not know yet. On a scaled screen the frame
+// may take part of a scaled pixel; the client goes to the nearest whole one.
+void placeFrameTopLeftAt(QWidget *window, const QMarginsF &frame, const QPointF &topLeft)
 {
-    window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
+    const QPointF client = topLeft + QPointF(frame.left(), frame.top());
+    window->setGeometry(QRect(client.toPoint(), window->size()));
 }
 
 } // namespace
 
 void placeFrameTopRightAt(QWidget *window, const QPoint &topRight)
 {
-    const QMargins frame = frameOf(window);
-    const int outerWidth = window->size().grownBy(frame).width();
-    placeFrameTopLeftAt(window, frame, topRight - QPoint(outerWidth, 0));
+    const QMarginsF frame = frameOf(window);
+    const qreal outerWidth = QSizeF(window->size()).grownBy(frame).width();
+    placeFrameTopLeftAt(window, frame, QPointF(topRight) - QPointF(outerWidth, 0));
 }
 
 void centerOnScreen(QWidget *window)
 {
-    const QMargins frame = frameOf(window);
-    const QSize outer = window->size().grownBy(frame);
-    const QPoint center = QGuiApplication::primaryScreen()->geometry().center();
-    placeFrameTopLeftAt(window, frame, center - QPoint(outer.width() / 2, outer.height() / 2));
+    const QMarginsF frame = frameOf(window);
+    const QSizeF outer = QSizeF(window->size()).grownBy(frame);
+    const QPointF center = QRectF(QGuiApplication::primaryScreen()->geometry()).center();
+    placeFrameTopLeftAt(window, frame, center - QPointF(outer.width() / 2, outer.height() / 2));
 }
