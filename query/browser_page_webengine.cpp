@@ -1,4 +1,4 @@
-#include "query/browser_page.h"
+#include "query/browser_page_webengine.h"
 
 #include <QCoreApplication>
 #include <QWebEngineCertificateError>
