@@ -1,6 +1,7 @@
 #include "tests/windows/wine_prefix.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -8,16 +9,20 @@ namespace {
 // Setting up a prefix takes a while the first time on a slow machine.
 constexpr int kWinePatienceMs = 120000;
 
-QString windowsProgramFolder()
+// The zip holds one folder named like itself.
+QString windowsZip()
 {
-    return qEnvironmentVariable("RAVOSKEL_WINDOWS_PROGRAM_DIR");
+    return qEnvironmentVariable("RAVOSKEL_WINDOWS_ZIP");
 }
 
-bool copyFolder(const QString &from, const QString &to)
+bool unpack(const QString &zip, const QString &into)
 {
-    QProcess copy;
-    copy.start(QStringLiteral("cp"), {QStringLiteral("-r"), from, to});
-    return copy.waitForFinished(kWinePatienceMs) && copy.exitCode() == 0;
+    QProcess unzip;
+    unzip.setWorkingDirectory(into);
+    unzip.start(QStringLiteral("cmake"),
+                {QStringLiteral("-E"), QStringLiteral("tar"), QStringLiteral("xf"), zip});
+    return unzip.waitForFinished(kWinePatienceMs) && unzip.exitStatus() == QProcess::NormalExit &&
+           unzip.exitCode() == 0;
 }
 
 } // namespace
@@ -31,7 +36,8 @@ WinePrefix::WinePrefix()
     server.setProcessEnvironment(environment());
     server.start(QStringLiteral("wineserver"), {QStringLiteral("-w")});
     m_ready = m_ready && server.waitForFinished(kWinePatienceMs) &&
-              copyFolder(windowsProgramFolder(), programFolder());
+              unpack(windowsZip(), m_folder.filePath(QStringLiteral("drive_c"))) &&
+              QFileInfo(programFile(QStringLiteral("Pingrel.exe"))).isFile();
 }
 
 WinePrefix::~WinePrefix()
@@ -50,7 +56,8 @@ void WinePrefix::endPrograms() const
 
 QString WinePrefix::programFolder() const
 {
-    return m_folder.filePath(QStringLiteral("drive_c/Ravoskel"));
+    return m_folder.filePath(QStringLiteral("drive_c/") +
+                             QFileInfo(windowsZip()).completeBaseName());
 }
 
 QString WinePrefix::programFile(const QString &name) const
@@ -87,11 +94,12 @@ int WinePrefix::runWine(const QStringList &arguments, QByteArray *output) const
     return wine.exitStatus() == QProcess::NormalExit ? wine.exitCode() : -1;
 }
 
-void WinePrefix::start(QProcess &process, const QString &program) const
+void WinePrefix::start(QProcess &process, const QString &program,
+                       const QStringList &arguments) const
 {
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(programFolder());
-    process.start(QStringLiteral("wine"), {program});
+    process.start(QStringLiteral("wine"), QStringList{program} + arguments);
 }
 
 bool WinePrefix::setRegistryValue(const QString &key, const QString &name,

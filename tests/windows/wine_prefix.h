@@ -5,18 +5,18 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh Wine prefix set up as a Chinese Windows (ANSI code page 936), with a copy of the
-// Windows program folder on its drive C:. Its programs are started and its registry is read
-// and written through Wine's own tools, as a user of that Windows would.
+// A fresh Wine prefix set up as a Chinese Windows (ANSI code page 936), with the programs
+// unpacked on its drive C: from the zip a Windows user downloads. Its programs are started and its
+// registry is read and written through Wine's own tools, as a user of that Windows would.
 class WinePrefix {
 public:
     WinePrefix();
     ~WinePrefix();
 
-    // Whether the prefix was made and the program folder copied into it.
+    // Whether the prefix was made and the programs unpacked into it.
     bool isReady() const { return m_ready; }
 
-    // The copied program folder, and a file in it.
+    // The unpacked program folder, and a file in it.
     QString programFolder() const;
     QString programFile(const QString &name) const;
     // A file in C:\Windows\Temp.
@@ -24,7 +24,7 @@ public:
 
     // Starts a program of the program folder by its file name, the folder being its working
     // folder, as a shortcut on Windows starts it.
-    void start(QProcess &process, const QString &program) const;
+    void start(QProcess &process, const QString &program, const QStringList &arguments = {}) const;
 
     // Ends every program still running in the prefix.
     void endPrograms() const;
