@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -118,8 +119,18 @@ protected:
 TEST_F(WebMonitor, AnHttpsSiteGivesTheBaselineAndTheAlertAsAPlainOneDoes)
 {
     ASSERT_TRUE(authority.isReady());
-    const ScopedVariable trusted("SSL_CERT_FILE", authority.certificateFile());
     pointAt(httpsAddress("localhost", site.listenTls(authority.vouchedFor())));
+    // Trust, once given, lasts as long as the process: the folder comes first, while nothing
+    // else has named the authority yet.
+    {
+        QTemporaryDir folder;
+        ASSERT_TRUE(QFile::copy(authority.certificateFile(), folder.filePath("company.pem")));
+        const ScopedVariable listed("SSL_CERT_DIR", "/nonexistent:" + folder.path());
+        open();
+        expectBaseline();
+    }
+    const ScopedVariable trusted("SSL_CERT_FILE", authority.certificateFile());
+    QFile::remove(kRememberedPageFile);
     open();
     expectBaselineThenAlert();
 }
