@@ -108,6 +108,9 @@ protected:
     {
         prefix.endPrograms();
         program.waitForFinished(kPatienceMs);
+        // Text left on the clipboard would note its taking in a journey that has ended, when a
+        // later test's Windows program reads the clipboard at its start.
+        QGuiApplication::clipboard()->clear();
     }
     bool boxAppears() const
     {
