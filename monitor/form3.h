@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/controls.h"
+#include "monitor/fetch_pause.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -125,4 +126,6 @@ private:
     // kept on the call stack.
     QPointer<PageDownload> m_currentChapterDownload;
     QPointer<PageDownload> m_serverChapterDownload;
+    // A pause the site asked for holds both fetches back.
+    FetchPause m_sitePause;
 };

@@ -10,11 +10,11 @@
 #include "common/twips.h"
 #include "monitor/alert_player.h"
 #include "monitor/chapter_change.h"
+#include "monitor/network_access.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QTimer>
 
@@ -74,7 +74,7 @@ QList<ControlDesign> Form3::design()
 
 Form3::Form3(QWidget *parent)
     : QWidget(parent, kMinimizeOnlyWindow)
-    , m_network(new QNetworkAccessManager(this))
+    , m_network(makeNetworkAccess(this))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("自动检测小说更新-byVemoQQ731508264"));

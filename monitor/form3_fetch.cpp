@@ -29,6 +29,8 @@ void Form3::Timer1_Timer()
     // interval the user chose for the site, as every server fetch does: a site in trouble is
     // not asked once a second, and until a baseline is in, no alert compares against one.
     Timer1->setInterval(Timer2->interval());
+    if (!m_sitePause.isOver())
+        return;
     fetchPage(
         m_currentChapterDownload, kRememberedPageFile, [this] { finishCurrentChapterFetch(); },
         &Form3::currentChapterFetchFinished);
@@ -36,7 +38,7 @@ void Form3::Timer1_Timer()
 
 void Form3::Timer2_Timer()
 {
-    if (m_serverChapterDownload)
+    if (m_serverChapterDownload || !m_sitePause.isOver())
         return;
     purgeBrowserCache(Text3->text(), Text4->text());
     fetchPage(
@@ -56,6 +58,7 @@ void Form3::fetchPage(QPointer<PageDownload> &inFlight, const QString &rawPageFi
                 // Let go first: the remaining steps may switch this fetch's timer off.
                 download->deleteLater();
                 inFlight.clear();
+                m_sitePause.extendBy(download->requestedPause());
                 // A failed fetch ends here, quietly: its timer tries again at its next tick.
                 if (succeeded)
                     runGuarded(remainingSteps);

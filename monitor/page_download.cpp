@@ -3,6 +3,7 @@
 #include "common/handler_guard.h"
 #include "common/text_file.h"
 #include "monitor/download_timeout.h"
+#include "monitor/fetch_pause.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -10,9 +11,14 @@
 
 namespace {
 
-bool answeredWithBody(QNetworkReply &reply, const QByteArray &body)
+int statusOf(const QNetworkReply &reply)
 {
-    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+
+bool answeredWithBody(const QNetworkReply &reply, const QByteArray &body)
+{
+    const int status = statusOf(reply);
     return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
            !body.isEmpty();
 }
@@ -46,6 +52,8 @@ void PageDownload::complete()
     m_deadline.stop();
     const QByteArray body = m_reply->readAll();
     const bool succeeded = answeredWithBody(*m_reply, body) && m_keepBody(body);
+    m_requestedPause = ::requestedPause(statusOf(*m_reply), m_reply->rawHeader("Retry-After"),
+                                        QDateTime::currentDateTimeUtc());
     m_reply->deleteLater();
     if (succeeded)
         writeFileBytes(m_fileName, body);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 
 class QNetworkAccessManager;
@@ -17,7 +18,8 @@ using BodyCheck = std::function<bool(const QByteArray &body)>;
 // One address downloaded to a file, always from the network, never from a cache. The file is
 // replaced, in one step, only when the server answered 2xx with a body that passes the
 // check; otherwise it keeps what it had. A download still running after downloadTimeout()
-// fails. Deleting the object abandons the download: finished() never comes.
+// fails. Deleting the object abandons the download: finished() never comes. Redirects are
+// followed, from http to https too, never from https back to http.
 class PageDownload : public QObject {
     Q_OBJECT
 
@@ -25,6 +27,9 @@ public:
     PageDownload(QNetworkAccessManager &network, const QUrl &url, QString fileName,
                  BodyCheck keepBody, QObject *parent = nullptr);
     ~PageDownload() override;
+
+    // How long the site asked to be left alone, once finished; zero if it did not ask.
+    std::chrono::seconds requestedPause() const { return m_requestedPause; }
 
 Q_SIGNALS:
     void finished(bool succeeded);
@@ -38,6 +43,7 @@ private:
     BodyCheck m_keepBody;
     QPointer<QNetworkReply> m_reply;
     QTimer m_deadline;
+    std::chrono::seconds m_requestedPause{0};
 };
 
 // Starts the download and returns at once; the caller owns the result.

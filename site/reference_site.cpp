@@ -5,6 +5,7 @@
 #include "site/gbk_query.h"
 #include "site/result_page.h"
 #include "site/site_server.h"
+#include "site/tls_listener.h"
 
 #include <QHostAddress>
 #include <QHttpServerRequest>
@@ -32,6 +33,11 @@ quint16 ReferenceSite::listen(quint16 port)
 {
     m_port = m_server->listen(QHostAddress(QHostAddress::LocalHost), port);
     return m_port;
+}
+
+quint16 ReferenceSite::listenTls(const QSslConfiguration &identity)
+{
+    return listenOverTls(*m_server, identity, [this] { emit tlsHandshakeBegun(); });
 }
 
 QString ReferenceSite::baseAddress() const
@@ -97,6 +103,13 @@ void ReferenceSite::delayNextSearch(const QString &title, int milliseconds)
     m_nextSearchDelays.insert(title, milliseconds);
 }
 
+void ReferenceSite::askPauseAtNextSearch(const QString &title, int status,
+                                         const QByteArray &retryAfter)
+{
+    m_nextSearchPauses.insert(title,
+                              pauseReply(static_cast<SiteReply::Status>(status), retryAfter));
+}
+
 void ReferenceSite::setControlPagesEnabled(bool enabled)
 {
     m_controlPagesEnabled = enabled;
@@ -129,6 +142,8 @@ SiteReply ReferenceSite::answerSearch(const QUrl &url)
     const QString title = decodeGbkValue(rawTitle);
     ++m_searchCounts[title];
     emit searchRequested(title, rawTitle);
+    if (m_nextSearchPauses.contains(title))
+        return m_nextSearchPauses.take(title);
     SiteReply reply = searchReply(m_faults.takeForSearch(title), resultPageLines(m_catalog, title));
     reply.delay = std::chrono::milliseconds(m_nextSearchDelays.take(title));
     return reply;

@@ -4,6 +4,7 @@
 #include "site/fault_mode.h"
 #include "site/fault_plan.h"
 #include "site/novel_catalog.h"
+#include "site/site_reply.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -15,10 +16,10 @@
 #include <memory>
 
 class QHttpServerRequest;
+class QSslConfiguration;
 class QTimer;
 class QUrl;
 class SiteServer;
-struct SiteReply;
 
 // Our stand-in for the outside web the programs talk to: the novel-search site with its
 // result pages and the author's pages, served on 127.0.0.1. It can publish chapters on
@@ -33,6 +34,9 @@ public:
     // Listens on 127.0.0.1; port 0 picks any free port. Returns the port, 0 on failure.
     quint16 listen(quint16 port = 0);
     QString baseAddress() const; // "http://127.0.0.1:<port>"
+    // Serves the same pages over TLS as well, with the identity's certificate and key, on a
+    // port of its own; returns it, 0 on failure.
+    quint16 listenTls(const QSslConfiguration &identity);
 
     // Adds a novel, or replaces the chapters of one already known.
     void addNovel(const QString &title, const QStringList &chapterNames);
@@ -56,6 +60,8 @@ public:
     void setFaultCycle(const QList<FaultMode> &modes);
     // The next search of the title is answered only after so long: a site slow on one request.
     void delayNextSearch(const QString &title, int milliseconds);
+    // The next search of the title is answered with 429 or 503 and this Retry-After value.
+    void askPauseAtNextSearch(const QString &title, int status, const QByteArray &retryAfter);
 
     // The demo program's /control/publish and /control/fault pages; off by default.
     void setControlPagesEnabled(bool enabled);
@@ -65,6 +71,9 @@ public:
 signals:
     void searchRequested(const QString &title, const QByteArray &rawQueryValue);
     void pageRequested(const QString &path);
+    // A client began a TLS handshake: the one sign of a client that then refuses the
+    // certificate.
+    void tlsHandshakeBegun();
     void chapterPublished(const QString &title, const QString &chapterName);
 
 private:
@@ -78,6 +87,7 @@ private:
     NovelCatalog m_catalog;
     FaultPlan m_faults;
     QHash<QString, int> m_nextSearchDelays;
+    QHash<QString, SiteReply> m_nextSearchPauses;
     VersionPage m_versionPage;
     QHash<QString, int> m_searchCounts;
     QHash<QString, QTimer *> m_publishTimers;

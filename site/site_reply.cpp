@@ -32,3 +32,12 @@ SiteReply serverErrorReply()
                                {QStringLiteral("服务器开小差了，请稍后再试。")}),
                      SiteReply::Status::InternalServerError);
 }
+
+SiteReply pauseReply(SiteReply::Status status, const QByteArray &retryAfter)
+{
+    SiteReply reply = htmlReply(smallPage(QStringLiteral("请求过于频繁"),
+                                          {QStringLiteral("您的访问过于频繁，请稍后再试。")}),
+                                status);
+    reply.retryAfter = retryAfter;
+    return reply;
+}

@@ -17,6 +17,7 @@ struct SiteReply {
     QByteArray contentType = QByteArrayLiteral("text/html; charset=utf-8");
     QByteArray body;
     std::chrono::milliseconds delay{0}; // before an answer is sent
+    QByteArray retryAfter = {};         // the Retry-After header's value, none if empty
 };
 
 SiteReply htmlReply(const QByteArray &body, SiteReply::Status status = SiteReply::Status::Ok);
@@ -24,3 +25,5 @@ SiteReply textReply(const QString &text, SiteReply::Status status = SiteReply::S
 SiteReply undeliveredReply(SiteReply::Delivery delivery);
 SiteReply notFoundReply();
 SiteReply serverErrorReply();
+// A site that wants to be left alone for a while: 429 or 503 with a Retry-After value.
+SiteReply pauseReply(SiteReply::Status status, const QByteArray &retryAfter);

@@ -66,8 +66,18 @@ void SiteServer::send(const SiteReply &reply, QHttpServerResponder &responder, Q
 
 void SiteServer::sendComplete(const SiteReply &reply, QHttpServerResponder &responder)
 {
-    responder.write(reply.body, {{kContentType, reply.contentType}, {kCacheControl, kNoStore}},
-                    reply.status);
+    if (reply.retryAfter.isEmpty()) {
+        responder.write(reply.body, {{kContentType, reply.contentType}, {kCacheControl, kNoStore}},
+                        reply.status);
+        return;
+    }
+    responder.writeStatusLine(reply.status);
+    responder.writeHeaders(
+        {{kContentType, reply.contentType},
+         {kCacheControl, kNoStore},
+         {QByteArrayLiteral("Retry-After"), reply.retryAfter},
+         {QByteArrayLiteral("Content-Length"), QByteArray::number(reply.body.size())}});
+    responder.writeBody(reply.body);
 }
 
 // Promises the whole body but sends only its first half; the caller then closes.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds both programs for 64-bit Windows with MinGW against the Qt for Windows bundle, and lays
 # out the Windows program folder build-windows/program: the two programs, the Qt and MinGW
-# DLLs they load, the platform and style plugins, and the shipped files. Checks that both are
-# windowed programs carrying their version information. Run again, it rebuilds what changed.
+# DLLs they load, the platform, style and TLS plugins, and the shipped files. Checks that both
+# are windowed programs carrying their version information, and packs the folder as
+# build-windows/Ravoskel-<version>-win64.zip, what a Windows user downloads. Run again, it
+# rebuilds what changed; a changed bundle starts the build afresh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bundle=${RAVOSKEL_QT_WINDOWS:-$root/../shared/qt-windows/qt6-6.4.2-mingw64.tar.xz}
@@ -12,11 +14,15 @@ build=$out/build
 program=$out/program
 objdump=x86_64-w64-mingw32-objdump
 
-if [ ! -f "$qt/.unpacked" ]; then
-  rm -rf "$qt"
+# Files unpacked from a new bundle keep the dates they had in it, often older than what was
+# built or copied from the last one: nothing of the old build may stay.
+stamp=$qt/.bundle-sha256
+bundle_sum=$(sha256sum "$bundle" | cut -d' ' -f1)
+if [ "$(cat "$stamp" 2>/dev/null)" != "$bundle_sum" ]; then
+  rm -rf "$qt" "$build" "$program"
   mkdir -p "$out"
   tar -xJf "$bundle" -C "$out"
-  touch "$qt/.unpacked"
+  echo "$bundle_sum" >"$stamp"
 fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -30,10 +36,12 @@ cmake --build "$build" -j"$(nproc)"
 # The DLLs a file imports by name; system DLLs are not in the bundle and are left to Windows.
 imports() { "$objdump" -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
 
-mkdir -p "$program/platforms" "$program/styles"
+# Qt looks for its plugins in folders beside the program; without the TLS one it knows no https.
+mkdir -p "$program/platforms" "$program/styles" "$program/tls"
 cp -u "$qt/plugins/platforms/qwindows.dll" "$program/platforms/"
 cp -u "$qt/plugins/styles/"*.dll "$program/styles/"
-pending=("$program"/*.exe "$program"/platforms/*.dll "$program"/styles/*.dll)
+cp -u "$qt/plugins/tls/qschannelbackend.dll" "$program/tls/"
+pending=("$program"/*.exe "$program"/platforms/*.dll "$program"/styles/*.dll "$program"/tls/*.dll)
 while [ "${#pending[@]}" -gt 0 ]; do
   file=${pending[0]}
   pending=("${pending[@]:1}")
@@ -72,4 +80,17 @@ check_version() {
 main_version=$(project_version 'project(Ravoskel VERSION')
 check_version "Ravoskelv${main_version// /.}.exe" "$main_version"
 check_version Pingrel.exe "$(project_version 'set(PINGREL_VERSION')"
+[ -f "$program/tls/qschannelbackend.dll" ] ||
+  { echo "build-windows: tls/qschannelbackend.dll is missing: no https" >&2; exit 1; }
 echo "build-windows: $program is ready"
+
+# The zip holds one folder named like itself, so unpacking it anywhere gives a program folder.
+package=Ravoskel-${main_version// /.}-win64
+staging=$out/zip-staging
+rm -rf "$staging"
+mkdir -p "$staging"
+cp -r "$program" "$staging/$package"
+(cd "$staging" && cmake -E tar cf "$package.zip" --format=zip "$package")
+mv "$staging/$package.zip" "$out/$package.zip"
+rm -rf "$staging"
+echo "build-windows: $out/$package.zip is ready"

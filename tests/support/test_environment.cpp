@@ -47,6 +47,25 @@ SiteFolders::SiteFolders()
     writeSetting(endpoints, QStringLiteral("SupportPage"), base + QStringLiteral("/support.html"));
 }
 
+ScopedVariable::ScopedVariable(const char *name, const QString &value)
+    : m_name(name)
+{
+    if (qEnvironmentVariableIsSet(name))
+        m_previous = qgetenv(name);
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value.toLocal8Bit());
+}
+
+ScopedVariable::~ScopedVariable()
+{
+    if (m_previous)
+        qputenv(m_name, *m_previous);
+    else
+        qunsetenv(m_name);
+}
+
 int errorNumberOf(const std::function<void()> &action)
 {
     try {

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,20 @@ protected:
     SiteFolders();
 
     ReferenceSite site;
+};
+
+// Gives an environment variable of this process a value, or none, for the object's lifetime.
+class ScopedVariable {
+public:
+    ScopedVariable(const char *name, const QString &value);
+    ~ScopedVariable();
+
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_previous;
 };
 
 // How long a test waits for what the programs do before it fails: generous, for a loaded

@@ -29,23 +29,10 @@ QByteArray gbk(const QString &text)
     return QStringEncoder("GBK").encode(text);
 }
 
-QString chapterLineOf(const QString &file)
-{
-    const QString text = QStringDecoder("GBK").decode(fileBytes(file));
-    return text.split(QStringLiteral("\r\n")).value(kChapterLine);
-}
-
 QString popupCaption(const QString &title)
 {
     return QStringLiteral("来自Ravoskel的消息:【") + title +
            QStringLiteral("已有更新章节】-VemoQQ731508264");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
 }
 
 // Text on the clipboard that notes when a program has taken it.
@@ -82,8 +69,9 @@ TEST_F(WineJourney, ThePopupNamesTheNovelStartsTheMainProgramAndSlidesOutWhenClo
     for (int line = 0; line < kChapterLine; ++line)
         page << QStringLiteral("第%1行").arg(line);
     page << QStringLiteral("<a href=\"/b/1\">第一千章 终章</a>") << QStringLiteral("完");
-    writeFile(prefix.tempFile(kTitleHandoffFile), gbk(title + QStringLiteral("\r\n")));
-    writeFile(prefix.tempFile(kPageHandoffFile), gbk(page.join(QStringLiteral("\r\n"))));
+    ASSERT_TRUE(writeFile(prefix.tempFile(kTitleHandoffFile), gbk(title + QStringLiteral("\r\n"))));
+    ASSERT_TRUE(
+        writeFile(prefix.tempFile(kPageHandoffFile), gbk(page.join(QStringLiteral("\r\n")))));
     prefix.start(program, QStringLiteral("Pingrel.exe"));
 
     const X11Window popup = X11Window::awaitCaption(kPopupCaption, kPatienceMs);

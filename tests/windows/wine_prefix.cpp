@@ -1,9 +1,15 @@
 #include "tests/windows/wine_prefix.h"
 
+#include "common/line_model.h"
+#include "tests/support/test_environment.h"
 #include "tests/support/user_view.h"
 #include "tests/support/x11_window.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -14,16 +20,20 @@ constexpr int kWinePatienceMs = 120000;
 // Long enough for a message box to have come up, were one coming.
 constexpr int kNoBoxMs = 3000;
 
-QString windowsProgramFolder()
+// The zip holds one folder named like itself.
+QString windowsZip()
 {
-    return qEnvironmentVariable("RAVOSKEL_WINDOWS_PROGRAM_DIR");
+    return qEnvironmentVariable("RAVOSKEL_WINDOWS_ZIP");
 }
 
-bool copyFolder(const QString &from, const QString &to)
+bool unpack(const QString &zip, const QString &into)
 {
-    QProcess copy;
-    copy.start(QStringLiteral("cp"), {QStringLiteral("-r"), from, to});
-    return copy.waitForFinished(kWinePatienceMs) && copy.exitCode() == 0;
+    QProcess unzip;
+    unzip.setWorkingDirectory(into);
+    unzip.start(QStringLiteral("cmake"),
+                {QStringLiteral("-E"), QStringLiteral("tar"), QStringLiteral("xf"), zip});
+    return unzip.waitForFinished(kWinePatienceMs) && unzip.exitStatus() == QProcess::NormalExit &&
+           unzip.exitCode() == 0;
 }
 
 } // namespace
@@ -37,7 +47,8 @@ WinePrefix::WinePrefix()
     server.setProcessEnvironment(environment());
     server.start(QStringLiteral("wineserver"), {QStringLiteral("-w")});
     m_ready = m_ready && server.waitForFinished(kWinePatienceMs) &&
-              copyFolder(windowsProgramFolder(), programFolder());
+              unpack(windowsZip(), m_folder.filePath(QStringLiteral("drive_c"))) &&
+              QFileInfo(programFile(QStringLiteral("Pingrel.exe"))).isFile();
 }
 
 WinePrefix::~WinePrefix()
@@ -56,7 +67,8 @@ void WinePrefix::endPrograms() const
 
 QString WinePrefix::programFolder() const
 {
-    return m_folder.filePath(QStringLiteral("drive_c/Ravoskel"));
+    return m_folder.filePath(QStringLiteral("drive_c/") +
+                             QFileInfo(windowsZip()).completeBaseName());
 }
 
 QString WinePrefix::programFile(const QString &name) const
@@ -93,11 +105,12 @@ int WinePrefix::runWine(const QStringList &arguments, QByteArray *output) const
     return wine.exitStatus() == QProcess::NormalExit ? wine.exitCode() : -1;
 }
 
-void WinePrefix::start(QProcess &process, const QString &program) const
+void WinePrefix::start(QProcess &process, const QString &program,
+                       const QStringList &arguments) const
 {
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(programFolder());
-    process.start(QStringLiteral("wine"), {program});
+    process.start(QStringLiteral("wine"), QStringList{program} + arguments);
 }
 
 void WinePrefix::startFrom(QProcess &process, const QString &program,
@@ -105,7 +118,8 @@ void WinePrefix::startFrom(QProcess &process, const QString &program,
 {
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral("wine"), {QStringLiteral("C:\\Ravoskel\\") + program});
+    const QString folder = QFileInfo(windowsZip()).completeBaseName();
+    process.start(QStringLiteral("wine"), {"C:\\" + folder + "\\" + program});
 }
 
 bool WinePrefix::addRegistryValue(const QString &key, const QString &name, const QString &type,
@@ -152,11 +166,26 @@ void WineSession::TearDown()
 {
     prefix.endPrograms();
     program.waitForFinished(kPatienceMs);
+    // Text left on the clipboard would note its taking in a journey that has ended, when a
+    // later test's Windows program reads the clipboard at its start.
+    QGuiApplication::clipboard()->clear();
 }
 
 bool WineSession::boxAppears() const
 {
     return QTest::qWaitFor([] { return X11Window::withCaption(kBoxCaption).isValid(); }, kNoBoxMs);
+}
+
+QString chapterLineOf(const QString &file)
+{
+    const QString text = QStringDecoder("GBK").decode(fileBytes(file));
+    return text.split(QStringLiteral("\r\n")).value(kChapterLine);
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name)

@@ -23,18 +23,18 @@ inline const QString kBoxCaption = "^" + QRegularExpression::escape(kProgramTitl
 inline const QString kSettingsKey =
     QStringLiteral("Software\\VB and VBA Program Settings\\") + kProgramTitle + "\\";
 
-// A fresh Wine prefix set up as a Chinese Windows (ANSI code page 936), with a copy of the
-// Windows program folder on its drive C:. Its programs are started and its registry is read
-// and written through Wine's own tools, as a user of that Windows would.
+// A fresh Wine prefix set up as a Chinese Windows (ANSI code page 936), with the programs
+// unpacked on its drive C: from the zip a Windows user downloads. Its programs are started and its
+// registry is read and written through Wine's own tools, as a user of that Windows would.
 class WinePrefix {
 public:
     WinePrefix();
     ~WinePrefix();
 
-    // Whether the prefix was made and the program folder copied into it.
+    // Whether the prefix was made and the programs unpacked into it.
     bool isReady() const { return m_ready; }
 
-    // The copied program folder, and a file in it.
+    // The unpacked program folder, and a file in it.
     QString programFolder() const;
     QString programFile(const QString &name) const;
     // A file in C:\Windows\Temp.
@@ -42,7 +42,7 @@ public:
 
     // Starts a program of the program folder by its file name, the folder being its working
     // folder, as a shortcut on Windows starts it.
-    void start(QProcess &process, const QString &program) const;
+    void start(QProcess &process, const QString &program, const QStringList &arguments = {}) const;
     // Starts it by its whole path from another working folder (a folder of this machine), as
     // the Run box, autostart or a shortcut with another "Start in" does.
     void startFrom(QProcess &process, const QString &program, const QString &workingFolder) const;
@@ -78,6 +78,12 @@ protected:
     WinePrefix prefix;
     QProcess program;
 };
+
+// The chapter line of a GBK page file written under Windows; empty when there is none.
+QString chapterLineOf(const QString &file);
+
+// Writes the bytes to a file of this machine; false when it could not.
+bool writeFile(const QString &path, const QByteArray &bytes);
 
 // Clicks the middle of the named control of a window's design, as placed at 96 dpi.
 void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name);
