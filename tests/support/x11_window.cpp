@@ -70,6 +70,23 @@ int X11Window::countWithCaption(const QString &pattern)
     return int(run(QStringLiteral("xdotool search --onlyvisible --name"), {pattern}).count('\n'));
 }
 
+X11Window X11Window::awaitAnother(const QString &pattern, const QList<X11Window> &known,
+                                  int milliseconds)
+{
+    X11Window found;
+    const auto appeared = [&] {
+        const QStringList ids =
+            run(QStringLiteral("xdotool search --onlyvisible --name"), {pattern}).split('\n');
+        for (const QString &id : ids) {
+            found.m_id = id;
+            if (!id.isEmpty() && !known.contains(found))
+                return true;
+        }
+        return false;
+    };
+    return QTest::qWaitFor(appeared, milliseconds) ? found : X11Window();
+}
+
 QString X11Window::caption() const
 {
     return property(m_id, QStringLiteral("_NET_WM_NAME")).chopped(1).mid(1);

@@ -37,6 +37,13 @@ public:
 
     // How many visible top-level windows have a caption that matches the pattern.
     static int countWithCaption(const QString &pattern);
+    // Waits for a visible top-level window whose caption matches the pattern and that is none
+    // of the known ones, as when a second copy of a program opens the same window; an invalid
+    // window on time-out.
+    static X11Window awaitAnother(const QString &pattern, const QList<X11Window> &known,
+                                  int milliseconds);
+
+    bool operator==(const X11Window &other) const { return m_id == other.m_id; }
 
     static QSize screenSize();
 

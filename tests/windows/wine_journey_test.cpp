@@ -1,6 +1,5 @@
 #include "common/endpoints.h"
 #include "common/line_model.h"
-#include "common/program_identity.h"
 #include "common/temp_folder.h"
 #include "monitor/form3.h"
 #include "popup/form4.h"
@@ -9,38 +8,16 @@
 #include "tests/support/test_environment.h"
 #include "tests/support/user_view.h"
 #include "tests/support/x11_window.h"
-#include "tests/windows/wine_prefix.h"
+#include "tests/windows/wine_session.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTest>
 
 namespace {
-
-// Long enough for a message box to have come up, were one coming.
-constexpr int kNoBoxMs = 3000;
-// Wine writes a window's WM_NAME, which xdotool searches, in Latin-1 with '?' for each Chinese
-// character: windows are found by the ASCII part of their captions, and a caption is read
-// whole from _NET_WM_NAME.
-const QString kQueryCaption = "^" + QRegularExpression::escape(kProgramTitle) + "---";
-const QString kMonitorCaption = QStringLiteral("byVemoQQ731508264$");
-const QString kPopupCaption = QStringLiteral("Ravoskel.*-VemoQQ731508264$");
-// The main program's message boxes carry its title alone.
-const QString kBoxCaption = "^" + QRegularExpression::escape(kProgramTitle) + "$";
-const QString kSettingsKey =
-    QStringLiteral("Software\\VB and VBA Program Settings\\") + kProgramTitle + "\\";
-
-QByteArray gbk(const QString &text)
-{
-    return QStringEncoder("GBK").encode(text);
-}
 
 QString chapterLineOf(const QString &file)
 {
@@ -61,63 +38,12 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// Text on the clipboard that notes when a program has taken it.
-class WatchedText : public QMimeData {
-public:
-    explicit WatchedText(const QString &text, bool *taken)
-        : m_taken(taken)
-    {
-        setText(text);
-    }
-
-protected:
-    QVariant retrieveData(const QString &mimeType, QMetaType type) const override
-    {
-        *m_taken = true;
-        return QMimeData::retrieveData(mimeType, type);
-    }
-
-private:
-    bool *m_taken;
-};
-
-void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name)
-{
-    window.click(placeInWindow(design, name).center());
-}
-
 // Both Windows programs on a Chinese Windows as Wine plays it, met the way a user meets them:
 // clicks and keys, what the window manager shows, files on drive C: and the registry, the
 // reference site on loopback. Wine in Debian has no HTML engine: every browser view stays
 // blank and the version page is never read; these journeys check that nothing fails because
 // of it, and the Linux suites check the pages themselves.
-class WineJourney : public SiteFolders {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(prefix.isReady());
-        const QString endpoints = kSettingsKey + QStringLiteral("Endpoints");
-        const QString base = site.baseAddress();
-        ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SearchSite"), base));
-        ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("VersionPage"),
-                                            base + QStringLiteral("/version.html")));
-        ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SupportPage"),
-                                            base + QStringLiteral("/support.html")));
-    }
-    void TearDown() override
-    {
-        prefix.endPrograms();
-        program.waitForFinished(kPatienceMs);
-    }
-    bool boxAppears() const
-    {
-        return QTest::qWaitFor([] { return X11Window::withCaption(kBoxCaption).isValid(); },
-                               kNoBoxMs);
-    }
-
-    WinePrefix prefix;
-    QProcess program;
-};
+class WineJourney : public WineSession {};
 
 TEST_F(WineJourney, ThePopupNamesTheNovelStartsTheMainProgramAndSlidesOutWhenClosed)
 {
@@ -173,16 +99,11 @@ TEST_F(WineJourney, TheMonitorFindsAPublishedChapterAndItsAlertStartsThePopup)
                                    endpointAddress(Endpoint::MicroblogPage) +
                                    QStringLiteral(" 博客") + endpointAddress(Endpoint::BlogPage));
 
-    // Wine reads the keyboard map once, at start, so the keys xdotool makes up for Chinese
-    // characters never reach a Windows program: the Chinese part of the title is pasted, and
-    // this process hands it over while the program waits for it.
+    // The Chinese part of the title is pasted, the rest typed.
     const QString title = QStringLiteral("斗破苍穹 2");
-    bool pasted = false;
-    QGuiApplication::clipboard()->setMimeData(new WatchedText(title.chopped(2), &pasted));
     clickControl(query, Form1::design(), QStringLiteral("Combo1"));
     query.pressKey(QStringLiteral("ctrl+a"));
-    query.pressKey(QStringLiteral("ctrl+v"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pasted; }, kPatienceMs));
+    ASSERT_TRUE(pasteInto(query, title.chopped(2)));
     query.typeText(title.right(2));
     query.pressKey(QStringLiteral("Tab"));
     const QByteArray listed = gbk(title + QStringLiteral("\r\n"));

@@ -1,0 +1,78 @@
+#include "tests/windows/wine_session.h"
+
+#include "tests/support/user_view.h"
+#include "tests/support/x11_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QStringEncoder>
+#include <QTest>
+
+namespace {
+
+// Long enough for a message box to have come up, were one coming.
+constexpr int kNoBoxMs = 3000;
+
+// Text on the clipboard that notes when a program has taken it.
+class WatchedText : public QMimeData {
+public:
+    explicit WatchedText(const QString &text, bool *taken)
+        : m_taken(taken)
+    {
+        setText(text);
+    }
+
+protected:
+    QVariant retrieveData(const QString &mimeType, QMetaType type) const override
+    {
+        *m_taken = true;
+        return QMimeData::retrieveData(mimeType, type);
+    }
+
+private:
+    bool *m_taken;
+};
+
+} // namespace
+
+QByteArray gbk(const QString &text)
+{
+    return QStringEncoder("GBK").encode(text);
+}
+
+void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name)
+{
+    window.click(placeInWindow(design, name).center());
+}
+
+bool pasteInto(const X11Window &window, const QString &text)
+{
+    bool pasted = false;
+    QGuiApplication::clipboard()->setMimeData(new WatchedText(text, &pasted));
+    window.pressKey(QStringLiteral("ctrl+v"));
+    return QTest::qWaitFor([&] { return pasted; }, kPatienceMs);
+}
+
+void WineSession::SetUp()
+{
+    ASSERT_TRUE(prefix.isReady());
+    const QString endpoints = kSettingsKey + QStringLiteral("Endpoints");
+    const QString base = site.baseAddress();
+    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SearchSite"), base));
+    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("VersionPage"),
+                                        base + QStringLiteral("/version.html")));
+    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SupportPage"),
+                                        base + QStringLiteral("/support.html")));
+}
+
+void WineSession::TearDown()
+{
+    prefix.endPrograms();
+    program.waitForFinished(kPatienceMs);
+}
+
+bool WineSession::boxAppears() const
+{
+    return QTest::qWaitFor([] { return X11Window::withCaption(kBoxCaption).isValid(); }, kNoBoxMs);
+}
