@@ -9,16 +9,19 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 // Long enough for a message box to have come up, were one coming.
 constexpr int kNoBoxMs = 3000;
 
-// Text on the clipboard that notes when a program has taken it.
+// Text on the clipboard that notes when a program has taken it. It stays on the clipboard
+// after the paste, so the note outlives the paste too.
 class WatchedText : public QMimeData {
 public:
-    explicit WatchedText(const QString &text, bool *taken)
-        : m_taken(taken)
+    explicit WatchedText(const QString &text, std::shared_ptr<bool> taken)
+        : m_taken(std::move(taken))
     {
         setText(text);
     }
@@ -31,7 +34,7 @@ protected:
     }
 
 private:
-    bool *m_taken;
+    std::shared_ptr<bool> m_taken;
 };
 
 } // namespace
@@ -48,10 +51,10 @@ void clickControl(const X11Window &window, const QList<ControlDesign> &design, c
 
 bool pasteInto(const X11Window &window, const QString &text)
 {
-    bool pasted = false;
-    QGuiApplication::clipboard()->setMimeData(new WatchedText(text, &pasted));
+    const auto pasted = std::make_shared<bool>(false);
+    QGuiApplication::clipboard()->setMimeData(new WatchedText(text, pasted));
     window.pressKey(QStringLiteral("ctrl+v"));
-    return QTest::qWaitFor([&] { return pasted; }, kPatienceMs);
+    return QTest::qWaitFor([&] { return *pasted; }, kPatienceMs);
 }
 
 void WineSession::SetUp()
