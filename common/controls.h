@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QList>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -33,7 +34,8 @@ void applyDesign(QWidget *control, const ControlDesign &design);
 // Creates the named control of the window's design, of the given kind, inside its container
 // (the window itself or a control already built). Labels draw their text as the windows'
 // labels always did: from the top left corner of their box, as it stands, never read as
-// markup; chapter lines and version texts are page text taken raw.
+// markup; chapter lines and version texts are page text taken raw. Buttons are pressed by
+// Enter as well as by Space while they have the focus, as command buttons are on Windows.
 template <typename Control>
 Control *buildControl(QWidget *window, const QList<ControlDesign> &design, const QString &name)
 {
@@ -43,6 +45,8 @@ Control *buildControl(QWidget *window, const QList<ControlDesign> &design, const
         built->setTextFormat(Qt::PlainText);
         built->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    if constexpr (std::is_base_of_v<QPushButton, Control>)
+        built->setAutoDefault(true);
     applyDesign(built, control);
     return built;
 }

@@ -6,6 +6,7 @@
 #include "common/controls.h"
 #include "common/endpoints.h"
 #include "common/look.h"
+#include "common/one_line_box.h"
 #include "common/purge_batch.h"
 #include "common/twips.h"
 #include "monitor/alert_player.h"
@@ -97,6 +98,7 @@ void Form3::buildNovelFrame(const QList<ControlDesign> &layout)
     Frame1 = buildControl<QGroupBox>(this, layout, QStringLiteral("Frame1"));
     Label3 = buildControl<QLabel>(this, layout, QStringLiteral("Label3"));
     Text1 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text1"));
+    keepToOneLine(Text1);
     Command1 = buildControl<QPushButton>(this, layout, QStringLiteral("Command1"));
     Command3 = buildControl<QPushButton>(this, layout, QStringLiteral("Command3"));
     Command2 = buildControl<QPushButton>(this, layout, QStringLiteral("Command2"));
@@ -107,6 +109,7 @@ void Form3::buildIntervalFrame(const QList<ControlDesign> &layout)
     Frame2 = buildControl<QGroupBox>(this, layout, QStringLiteral("Frame2"));
     Label8 = buildControl<QLabel>(this, layout, QStringLiteral("Label8"));
     Text5 = buildControl<QLineEdit>(this, layout, QStringLiteral("Text5"));
+    keepToOneLine(Text5);
     Label7 = buildControl<QLabel>(this, layout, QStringLiteral("Label7"));
 }
 

@@ -123,8 +123,7 @@ QStringList Form1::rememberedTitles() const
 void Form1::Combo1_LostFocus()
 {
     const QString title = Combo1->currentText();
-    const std::optional<QStringList> added = withTitleAdded(rememberedTitles(), title);
-    if (!added)
+    if (!isNewTitle(rememberedTitles(), title))
         return;
     if (Combo1->count() >= kTitleListLimit) {
         m_titlesBeyondList.prepend(Combo1->itemText(Combo1->count() - 1));
@@ -132,7 +131,12 @@ void Form1::Combo1_LostFocus()
     }
     Combo1->insertItem(0, title);
     Combo1->setEditText(title);
-    writeLines(kTitleListFile, withoutTitles(*added, m_deletedTitles));
+    // Another copy of the program may have added titles since this one filled its drop-down:
+    // the file, read now, is what the add goes into.
+    const QStringList inFile = QFileInfo::exists(kTitleListFile)
+                                   ? titlesOfFile(LoadTextFile(kTitleListFile))
+                                   : QStringList();
+    writeLines(kTitleListFile, withoutTitles(withTitleFirst(inFile, title), m_deletedTitles));
 }
 
 void Form1::Command2_Click()

@@ -83,7 +83,7 @@ private:
     QLineEdit *Text3 = nullptr;
     QLineEdit *Text4 = nullptr;
 
-    // Titles of the list file past what the drop-down can hold; every add writes them back.
+    // Titles of the list file past what the drop-down can hold, remembered all the same.
     QStringList m_titlesBeyondList;
     // Titles deleted from the file in this run. The drop-down keeps them until the next start,
     // but no add may write them back.

@@ -4,6 +4,7 @@
 #include "common/controls.h"
 #include "common/endpoints.h"
 #include "common/look.h"
+#include "common/one_line_box.h"
 #include "common/program_identity.h"
 #include "common/purge_batch.h"
 #include "common/twips.h"
@@ -86,6 +87,7 @@ void Form1::buildControls()
     // What the user types is what is remembered and queried: no completing it from the list.
     Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    keepToOneLine(Combo1->lineEdit());
     Combo1->setFont(songtiFont(10.5));
     Command1 = buildControl<QPushButton>(this, design(), QStringLiteral("Command1"));
     Command2 = buildControl<QPushButton>(this, design(), QStringLiteral("Command2"));

@@ -10,11 +10,14 @@ QStringList titlesOfFile(const QString &fileText)
     return lines;
 }
 
-std::optional<QStringList> withTitleAdded(const QStringList &titles, const QString &title)
+bool isNewTitle(const QStringList &titles, const QString &title)
 {
-    if (title.isEmpty() || titles.contains(title, Qt::CaseSensitive))
-        return std::nullopt;
-    return QStringList{title} + titles;
+    return !title.isEmpty() && !titles.contains(title, Qt::CaseSensitive);
+}
+
+QStringList withTitleFirst(const QStringList &titles, const QString &title)
+{
+    return QStringList{title} + withoutTitle(titles, title);
 }
 
 QStringList withoutTitle(const QStringList &lines, const QString &title)

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // The remembered titles, newest first, one per line of this file.
 inline const QString kTitleListFile = QStringLiteral("QQ731508264.vemo");
 
@@ -17,9 +15,12 @@ constexpr int kTitleListLimit = 32767;
 // line end.
 QStringList titlesOfFile(const QString &fileText);
 
-// The list with the title added as its first entry, or nothing when the title is empty or
-// already there (exact, case-sensitive match).
-std::optional<QStringList> withTitleAdded(const QStringList &titles, const QString &title);
+// Whether the title is one to remember: not empty, and not among the titles (exact,
+// case-sensitive match).
+bool isNewTitle(const QStringList &titles, const QString &title);
+
+// The titles with the title as their first, no longer standing anywhere else.
+QStringList withTitleFirst(const QStringList &titles, const QString &title);
 
 // The lines without every line that equals the title exactly; an empty title drops nothing.
 QStringList withoutTitle(const QStringList &lines, const QString &title);

@@ -3,6 +3,7 @@
 #include "common/temp_folder.h"
 #include "monitor/form3.h"
 #include "query/form1.h"
+#include "query/title_list.h"
 #include "tests/support/test_environment.h"
 #include "tests/support/user_view.h"
 #include "tests/support/x11_window.h"
@@ -13,6 +14,7 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +24,7 @@
 namespace {
 
 const QString kQueryCaption = "^" + QRegularExpression::escape(kProgramTitle) + "---";
+// The main program's message boxes carry its title alone.
 const QString kBoxCaption = "^" + QRegularExpression::escape(kProgramTitle) + "$";
 
 // The real main program, in a program folder of its own, its site on loopback.
@@ -29,23 +32,50 @@ class RavoskelProcess : public SiteFolders {
 protected:
     ~RavoskelProcess() override
     {
-        ravoskel.kill();
-        ravoskel.waitForFinished();
+        for (QProcess *copy : {&ravoskel, &secondCopy}) {
+            copy->kill();
+            copy->waitForFinished();
+        }
     }
-    // Starts the program copied into the folder, by default its working folder, as a shortcut
-    // starts it from its own folder.
-    void start(const QString &folder = {})
+    // Starts a copy of the program copied into the folder, by default its working folder, as a
+    // shortcut starts it from its own folder; a second copy runs what the first one copied.
+    void start(QProcess &copy, const QString &folder = {})
     {
         const QDir programs(folder.isEmpty() ? workingFolder() : folder);
         for (const QString &name :
-             {kProgramTitle, QStringLiteral("version1.ini"), QStringLiteral("version.ini")})
+             {kProgramTitle, QStringLiteral("version1.ini"), QStringLiteral("version.ini")}) {
+            if (QFile::exists(programs.filePath(name)))
+                continue;
             ASSERT_TRUE(QFile::copy(QDir(programFolder()).filePath(name), programs.filePath(name)));
-        ravoskel.setWorkingDirectory(workingFolder());
-        ravoskel.start(programs.filePath(kProgramTitle), {});
+        }
+        copy.setWorkingDirectory(workingFolder());
+        copy.start(programs.filePath(kProgramTitle), {});
     }
+    void start(const QString &folder = {}) { start(ravoskel, folder); }
+    QByteArray titleList() const { return fileBytes(workingFile(kTitleListFile)); }
 
     QProcess ravoskel;
+    QProcess secondCopy;
 };
+
+QByteArray gbk(const QString &text)
+{
+    return QStringEncoder("GBK").encode(text);
+}
+
+void clickControl(const X11Window &window, const QString &name)
+{
+    window.click(placeInWindow(Form1::design(), name).center());
+}
+
+// Types the title over what the query window's title box holds, as a user does.
+void typeTitle(const X11Window &query, const QString &title)
+{
+    query.activate();
+    clickControl(query, QStringLiteral("Combo1"));
+    query.pressKey(QStringLiteral("ctrl+a"));
+    query.typeText(title);
+}
 
 TEST_F(RavoskelProcess, AFailingHandlerShowsOneBoxWithNothingRunningBehindItThenEndsTheProgram)
 {
@@ -213,5 +243,50 @@ INSTANTIATE_TEST_SUITE_P(AtEachScale, ScaledDesktop,
                          [](const ::testing::TestParamInfo<DesktopScale> &scale) {
                              return std::string(scale.param.name);
                          });
+
+TEST_F(RavoskelProcess, TwoCopiesFromOneFolderEachAddATitleAndTheListKeepsBoth)
+{
+    writeWorkingFile(kTitleListFile, gbk(QStringLiteral("甲书\r\n乙书\r\n")));
+    start();
+    const X11Window first = X11Window::awaitCaption(kQueryCaption, kPatienceMs);
+    ASSERT_TRUE(first.isValid());
+    start(secondCopy); // as a click on the popup's red line starts it
+    const X11Window second = X11Window::awaitAnother(kQueryCaption, {first}, kPatienceMs);
+    ASSERT_TRUE(second.isValid());
+
+    typeTitle(second, QStringLiteral("Second Copy Book"));
+    second.pressKey(QStringLiteral("Tab"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return titleList().startsWith("Second Copy Book\r\n"); },
+                                kPatienceMs));
+    typeTitle(first, QStringLiteral("First Copy Book"));
+    first.pressKey(QStringLiteral("Tab"));
+    const QByteArray both =
+        "First Copy Book\r\nSecond Copy Book\r\n" + gbk(QStringLiteral("甲书\r\n乙书\r\n"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return titleList() == both; }, kPatienceMs))
+        << titleList().toStdString();
+}
+
+TEST_F(RavoskelProcess, ATitleTypedAsMarkupShowsInTheDeleteMessageAsTyped)
+{
+    start();
+    const X11Window query = X11Window::awaitCaption(kQueryCaption, kPatienceMs);
+    ASSERT_TRUE(query.isValid());
+    // The size of the box that names the title, as the user sees it come up.
+    const auto deleteMessageFor = [&](const QString &title) {
+        typeTitle(query, title);
+        clickControl(query, QStringLiteral("Command2"));
+        const X11Window box = X11Window::awaitCaption(kBoxCaption, kPatienceMs);
+        const QSize size = box.outerRect().size();
+        box.pressKey(QStringLiteral("Return"));
+        EXPECT_TRUE(X11Window::awaitNoCaption(kBoxCaption, kPatienceMs));
+        return size;
+    };
+    const QSize plain = deleteMessageFor(QStringLiteral("Big"));
+    const QSize markup = deleteMessageFor(QStringLiteral("<h1>Big</h1>"));
+    ASSERT_TRUE(plain.isValid());
+    // Read as markup, the text would stand on three lines around a heading.
+    EXPECT_EQ(markup.height(), plain.height());
+    EXPECT_GT(markup.width(), plain.width());
+}
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "tests/support/test_environment.h"
 #include "tests/support/user_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QSignalSpy>
@@ -308,6 +309,49 @@ TEST_F(MonitorWindow, OpensAsDrawnAndKeepsSettingsOnlyFromAGoodStart)
     open();
     EXPECT_EQ(text("Text1"), novel);
     EXPECT_EQ(text("Text5"), " 3000 ");
+}
+
+TEST_F(MonitorWindow, TheBoxesTakeWhatComesBeforeALineBreakFromPasteAndSettingsAlike)
+{
+    writeSetting("Settings", "1.vemo", "校花的贴身高手\r\n第二行");
+    writeSetting("Settings", "2.vemo", "3000\n");
+    open();
+    EXPECT_EQ(text("Text1"), "校花的贴身高手");
+    EXPECT_EQ(text("Text5"), "3000");
+    // A title copied from a web page often takes its line break along.
+    typeOver(find("Text1"), {});
+    pasteText(find("Text1"), novel + "\r\n");
+    typeOver(find("Text5"), {});
+    pasteText(find("Text5"), "1000\n");
+    EXPECT_EQ(text("Text1"), novel);
+    EXPECT_EQ(text("Text5"), "1000");
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    click("Command1");
+    EXPECT_EQ(readSetting("Settings", "1.vemo", {}), novel);
+    EXPECT_EQ(timer(2)->interval(), 1000);
+    ASSERT_TRUE(searches.wait(kPatienceMs));
+    EXPECT_EQ(searches.first().first().toString(), novel);
+}
+
+TEST_F(MonitorWindow, AButtonWithTheFocusIsPressedByEnterAndByKeypadEnterAsBySpace)
+{
+    typeOver(find("Text1"), novel);
+    const auto pressOn = [this](const QString &button, Qt::Key key,
+                                Qt::KeyboardModifiers modifiers = {}) {
+        // The buttons are reached with Tab, as a user without a mouse reaches them.
+        for (int tabs = 0; tabs < 20 && QApplication::focusWidget() != find(button); ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), find(button));
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    pressOn("Command1", Qt::Key_Return); // 开始检测
+    EXPECT_EQ(seen(), "Timer1 Timer2 Command2");
+    pressOn("Command2", Qt::Key_Enter, Qt::KeypadModifier); // 停止检查
+    EXPECT_EQ(seen(), "Command1 Text1");
+    pressOn("Command4", Qt::Key_Return); // 试听
+    pressOn("Command3", Qt::Key_Space);  // 更换小说
+    EXPECT_EQ(effects(), (QStringList{"vemomp3.mp3", "cmd /c del vemotemp.vemo",
+                                      "已删除其他小说记录，请重新输入小说名进行更新检测"}));
 }
 
 TEST_F(MonitorWindow, OnlyARealChangeOfTheChapterLineAlertsPopupFirstThenSound)

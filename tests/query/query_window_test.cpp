@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -29,6 +30,11 @@ namespace {
 
 const QString kListFile = QStringLiteral("QQ731508264.vemo");
 constexpr int kDropDownLimit = 32767; // entry positions of the drop-down are 16-bit
+QByteArray gbk(const QString &text)
+{
+    return QStringEncoder("GBK").encode(text);
+}
+
 const QByteArray kVersionPage = ("\r\nRavoskel\r\n" + kProgramTitle + "\r\n").toLatin1();
 
 // A query window in a fresh program folder (the working folder, as when the program is
@@ -256,18 +262,83 @@ TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)
     }
     EXPECT_EQ(fileAtMessage, QByteArray("AB \r\nab\r\nABC\r\nB b\r\n"));
     EXPECT_EQ(titleBox()->count(), 7);
-    QFile::remove(workingFile(kListFile));
-    click(QStringLiteral("Command2"));
-    EXPECT_FALSE(QFile::exists(workingFile(kListFile)));
     // The drop-down keeps the deleted titles until the next start, but no add writes them back.
     typeOver(titleBox(), QStringLiteral("丁书"));
     QTest::keyClick(titleBox(), Qt::Key_Tab);
     EXPECT_EQ(listFile(), QByteArray("\xB6\xA1\xCA\xE9\r\nAB \r\nab\r\nABC\r\nB b\r\n"));
+    QFile::remove(workingFile(kListFile));
+    click(QStringLiteral("Command2"));
+    EXPECT_FALSE(QFile::exists(workingFile(kListFile)));
+    // With the file gone, the next add starts a new one.
+    typeOver(titleBox(), QStringLiteral("X"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    EXPECT_EQ(listFile(), QByteArray("X\r\n"));
     EXPECT_EQ(recorded.effects.mid(1),
               (QStringList{QStringLiteral("已删除记录【新书】重启软件后生效！！"),
                            QStringLiteral("已删除记录【AB】重启软件后生效！！"),
                            QStringLiteral("已删除记录【】重启软件后生效！！"),
                            QStringLiteral("记录文件QQ731508264.vemo不存在")}));
+}
+
+TEST_F(QueryWindow, AnAddKeepsTheTitlesAnotherCopyWroteToTheFileMeanwhile)
+{
+    writeWorkingFile(kListFile, gbk(QStringLiteral("甲书\r\n乙书\r\n")));
+    open();
+    writeWorkingFile(kListFile, gbk(QStringLiteral("别的书\r\n甲书\r\n乙书\r\n")));
+    typeOver(titleBox(), QStringLiteral("新书"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    EXPECT_EQ(listFile(), gbk(QStringLiteral("新书\r\n别的书\r\n甲书\r\n乙书\r\n")));
+    // A title another copy added is put first again when this copy adds it too.
+    typeOver(titleBox(), QStringLiteral("别的书"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    EXPECT_EQ(listFile(), gbk(QStringLiteral("别的书\r\n新书\r\n甲书\r\n乙书\r\n")));
+    EXPECT_EQ(titleBox()->count(), 4) << "the drop-down follows at the next start";
+}
+
+TEST_F(QueryWindow, APastedLineBreakEndsWhatGoesIntoTheTitleBoxAsInAWindowsOneLineBox)
+{
+    // A title once pasted with its line break, as the list of an older run may hold it.
+    writeWorkingFile(kListFile, gbk(QStringLiteral("斗罗大陆\n\r\n")));
+    open();
+    EXPECT_EQ(titleBox()->currentText(), QStringLiteral("斗罗大陆"));
+    typeOver(titleBox(), QString());
+    pasteText(titleBox(), QStringLiteral("斗破苍穹\n"));
+    EXPECT_EQ(titleBox()->currentText(), QStringLiteral("斗破苍穹"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    // Pasted amid the text, only the first line goes in, and the text after the cursor stays.
+    QTest::mouseClick(titleBox()->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(titleBox()->lineEdit(), Qt::Key_Home);
+    pasteText(titleBox(), QStringLiteral("新\r\n第二行"));
+    EXPECT_EQ(titleBox()->currentText(), QStringLiteral("新斗破苍穹"));
+    QTest::keyClick(titleBox(), Qt::Key_Tab);
+    EXPECT_EQ(listFile(), gbk(QStringLiteral("新斗破苍穹\r\n斗破苍穹\r\n斗罗大陆\n\r\n")));
+}
+
+TEST_F(QueryWindow, AButtonWithTheFocusIsPressedByEnterAndByKeypadEnterAsBySpace)
+{
+    writeWorkingFile(kListFile, "AB\r\n");
+    open();
+    QSignalSpy monitorRequests(window.get(), &Form1::monitorRequested);
+    QTest::mouseClick(titleBox()->lineEdit(), Qt::LeftButton);
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control(QStringLiteral("Command2")));
+    press(Qt::Key_Return);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    press(Qt::Key_Space);
+    EXPECT_EQ(recorded.effects.mid(1),
+              QStringList(3, QStringLiteral("已删除记录【AB】重启软件后生效！！")));
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control(QStringLiteral("Command3")));
+    press(Qt::Key_Return);
+    EXPECT_EQ(monitorRequests.count(), 1);
+    for (int hiddenBoxes = 0; hiddenBoxes <= 4; ++hiddenBoxes)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control(QStringLiteral("Command1")));
+    press(Qt::Key_Return);
+    EXPECT_EQ(recorded.effects.last(), tempFilePath(kPurgeBatchFile)) << "查询更新 purges";
 }
 
 TEST_F(QueryWindow, TabGoesFromTheTitleBoxToDeleteThenOnInTheWindowsOrder)

@@ -2,9 +2,11 @@
 
 #include "common/twips.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -34,15 +36,31 @@ void doubleClick(QWidget *widget, QPoint point)
                        widget->mapTo(widget->window(), point));
 }
 
-void typeOver(QWidget *box, const QString &text)
+namespace {
+
+// Where a box takes keys: a combo box's text field, or the box itself.
+QWidget *textFieldOf(QWidget *box)
 {
     auto *combo = qobject_cast<QComboBox *>(box);
-    QWidget *field = combo ? combo->lineEdit() : box;
+    return combo ? combo->lineEdit() : box;
+}
+
+} // namespace
+
+void typeOver(QWidget *box, const QString &text)
+{
+    QWidget *field = textFieldOf(box);
     QTest::mouseClick(field, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
     typeText(field, text);
+}
+
+void pasteText(QWidget *box, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(textFieldOf(box), Qt::Key_V, Qt::ControlModifier);
 }
 
 QRect inkRect(QWidget *widget)

@@ -18,6 +18,9 @@ void typeText(QWidget *widget, const QString &text);
 void doubleClick(QWidget *widget, QPoint point = {});
 // Clicks into a text box or a combo box's text, selects what it holds and types over it.
 void typeOver(QWidget *box, const QString &text);
+// Puts the text on the clipboard and pastes it with Ctrl+V where the cursor of a text box or
+// a combo box's text stands.
+void pasteText(QWidget *box, const QString &text);
 
 // Where a widget, drawn as the user sees it, shows anything but its background colour (taken
 // from its bottom right corner); an empty rectangle when it shows nothing.

@@ -82,6 +82,22 @@ QList<X11Window> X11Window::allWithCaption(const QString &pattern)
     return windows;
 }
 
+X11Window X11Window::awaitAnother(const QString &pattern, const QList<X11Window> &known,
+                                  int milliseconds)
+{
+    X11Window found;
+    const auto appeared = [&] {
+        for (const X11Window &window : allWithCaption(pattern)) {
+            if (!known.contains(window)) {
+                found = window;
+                return true;
+            }
+        }
+        return false;
+    };
+    return QTest::qWaitFor(appeared, milliseconds) ? found : X11Window();
+}
+
 QString X11Window::caption() const
 {
     return property(m_id, QStringLiteral("_NET_WM_NAME")).chopped(1).mid(1);

@@ -39,6 +39,11 @@ public:
     static int countWithCaption(const QString &pattern);
     // Each of them.
     static QList<X11Window> allWithCaption(const QString &pattern);
+    // Waits for a visible top-level window whose caption matches the pattern and that is none
+    // of the known ones, as when a second copy of a program opens the same window; an invalid
+    // window on time-out.
+    static X11Window awaitAnother(const QString &pattern, const QList<X11Window> &known,
+                                  int milliseconds);
 
     bool operator==(const X11Window &other) const = default;
 

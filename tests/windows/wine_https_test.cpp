@@ -13,7 +13,7 @@
 #include "tests/support/test_proxy.h"
 #include "tests/support/user_view.h"
 #include "tests/support/x11_window.h"
-#include "tests/windows/wine_prefix.h"
+#include "tests/windows/wine_session.h"
 
 #include <QFile>
 #include <QRegularExpression>

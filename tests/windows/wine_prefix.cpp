@@ -1,15 +1,9 @@
 #include "tests/windows/wine_prefix.h"
 
-#include "common/line_model.h"
 #include "tests/support/test_environment.h"
-#include "tests/support/user_view.h"
-#include "tests/support/x11_window.h"
 
-#include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -17,8 +11,6 @@ namespace {
 
 // Setting up a prefix takes a while the first time on a slow machine.
 constexpr int kWinePatienceMs = 120000;
-// Long enough for a message box to have come up, were one coming.
-constexpr int kNoBoxMs = 3000;
 
 // The zip holds one folder named like itself.
 QString windowsZip()
@@ -148,47 +140,4 @@ QString WinePrefix::registryKey(const QString &key) const
                 &printed) != 0)
         return {};
     return QStringDecoder("GBK").decode(printed);
-}
-
-void WineSession::SetUp()
-{
-    ASSERT_TRUE(prefix.isReady());
-    const QString endpoints = kSettingsKey + QStringLiteral("Endpoints");
-    const QString base = site.baseAddress();
-    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SearchSite"), base));
-    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("VersionPage"),
-                                        base + QStringLiteral("/version.html")));
-    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SupportPage"),
-                                        base + QStringLiteral("/support.html")));
-}
-
-void WineSession::TearDown()
-{
-    prefix.endPrograms();
-    program.waitForFinished(kPatienceMs);
-    // Text left on the clipboard would note its taking in a journey that has ended, when a
-    // later test's Windows program reads the clipboard at its start.
-    QGuiApplication::clipboard()->clear();
-}
-
-bool WineSession::boxAppears() const
-{
-    return QTest::qWaitFor([] { return X11Window::withCaption(kBoxCaption).isValid(); }, kNoBoxMs);
-}
-
-QString chapterLineOf(const QString &file)
-{
-    const QString text = QStringDecoder("GBK").decode(fileBytes(file));
-    return text.split(QStringLiteral("\r\n")).value(kChapterLine);
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name)
-{
-    window.click(placeInWindow(design, name).center());
 }

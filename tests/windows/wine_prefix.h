@@ -1,27 +1,9 @@
 #pragma once
 
-#include "common/controls.h"
-#include "common/program_identity.h"
-#include "tests/support/test_environment.h"
-
 #include <QByteArray>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>
-
-class X11Window;
-
-// Wine writes a window's WM_NAME, which xdotool searches, in Latin-1 with '?' for each Chinese
-// character: windows are found by the ASCII part of their captions, and a caption is read
-// whole from _NET_WM_NAME.
-inline const QString kQueryCaption = "^" + QRegularExpression::escape(kProgramTitle) + "---";
-inline const QString kMonitorCaption = QStringLiteral("byVemoQQ731508264$");
-inline const QString kPopupCaption = QStringLiteral("Ravoskel.*-VemoQQ731508264$");
-// The main program's message boxes carry its title alone.
-inline const QString kBoxCaption = "^" + QRegularExpression::escape(kProgramTitle) + "$";
-inline const QString kSettingsKey =
-    QStringLiteral("Software\\VB and VBA Program Settings\\") + kProgramTitle + "\\";
 
 // A fresh Wine prefix set up as a Chinese Windows (ANSI code page 936), with the programs
 // unpacked on its drive C: from the zip a Windows user downloads. Its programs are started and its
@@ -66,24 +48,3 @@ private:
     QTemporaryDir m_folder;
     bool m_ready = false;
 };
-
-// A test with a fresh prefix whose programs talk to the reference site on loopback.
-class WineSession : public SiteFolders {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-    // Whether a message box of the main program comes up within a few seconds.
-    bool boxAppears() const;
-
-    WinePrefix prefix;
-    QProcess program;
-};
-
-// The chapter line of a GBK page file written under Windows; empty when there is none.
-QString chapterLineOf(const QString &file);
-
-// Writes the bytes to a file of this machine; false when it could not.
-bool writeFile(const QString &path, const QByteArray &bytes);
-
-// Clicks the middle of the named control of a window's design, as placed at 96 dpi.
-void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name);

@@ -7,7 +7,7 @@
 #include "tests/support/test_environment.h"
 #include "tests/support/user_view.h"
 #include "tests/support/x11_window.h"
-#include "tests/windows/wine_prefix.h"
+#include "tests/windows/wine_session.h"
 
 #include <QDir>
 #include <QFile>
