@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHttpServer>
 #include <QHttpServerResponder>
 #include <QProcess>
@@ -29,9 +30,19 @@
 namespace {
 
 constexpr int kPatienceMs = 60000;
-// The query window's caption starts so; the support window, shown before it, has another.
-const QByteArray kQueryCaption = QByteArrayLiteral("Ravoskelv");
+const QString kProgramName = QStringLiteral("Ravoskelv1.3.6");
+// The query window's caption starts so; the support window, shown before it, and message
+// boxes have others.
+const QByteArray kQueryCaption = (kProgramName + QStringLiteral("---")).toUtf8();
 const QString kTitle = QStringLiteral("凡人修仙传");
+
+// Its text, one element a line, has the version on the third line of what is saved.
+const QByteArray kVersionPage =
+    QStringLiteral(
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>version</title></head><body>"
+        "<div>Ravoskel 版本信息</div><div>%1</div><div>新版本请到下载页获取</div></body></html>")
+        .arg(kProgramName)
+        .toUtf8();
 
 const QByteArray kResultPage =
     QByteArrayLiteral("<html><head><meta charset=\"utf-8\"><title>result</title></head>"
@@ -119,8 +130,12 @@ public:
             stamp(m_times.loaded);
             return QHttpServerResponse(QHttpServerResponse::StatusCode::NoContent);
         });
-        // The version and support pages and anything else: a small page, as the author's
-        // site would answer.
+        // The support page and anything else: a small page, as the author's site would answer.
+        // The version page names this build's version, as the author's site does while it is
+        // the newest: no new-version box holds the start.
+        m_server.route("/VersionPage.html", [] {
+            return QHttpServerResponse("text/html; charset=utf-8", kVersionPage);
+        });
         m_server.setMissingHandler([](const QHttpServerRequest &, QHttpServerResponder &&reply) {
             reply.write(QByteArrayLiteral("<html><body>page</body></html>"), "text/html");
         });
@@ -136,7 +151,7 @@ public:
     Times ravoskel()
     {
         m_waitingForCaption = kQueryCaption;
-        return launch(QDir(m_folder.path()).filePath("program/Ravoskelv1.3.6"), {},
+        return launch(QDir(m_folder.path()).filePath("program/" + kProgramName), {},
                       QDir(m_folder.path()).filePath("program"));
     }
 
@@ -160,14 +175,14 @@ private:
     {
         const QDir folder(m_folder.path());
         folder.mkpath("program");
-        for (const char *name : {"Ravoskelv1.3.6", "version1.ini", "version.ini", "vemomp3.mp3"})
-            QFile::copy(QDir(programFolder).filePath(name),
-                        folder.filePath(QStringLiteral("program/") + name));
+        for (const QString &name : {kProgramName, QStringLiteral("version1.ini"),
+                                    QStringLiteral("version.ini"), QStringLiteral("vemomp3.mp3")})
+            QFile::copy(QDir(programFolder).filePath(name), folder.filePath("program/" + name));
         QFile list(folder.filePath("program/QQ731508264.vemo"));
         list.open(QIODevice::WriteOnly);
         list.write(QStringEncoder("GBK").encode(kTitle + "\r\n"));
         folder.mkpath("config");
-        QFile settings(folder.filePath("config/Ravoskelv1.3.6.ini"));
+        QFile settings(folder.filePath("config/" + kProgramName + ".ini"));
         settings.open(QIODevice::WriteOnly);
         QTextStream out(&settings);
         out << "[Endpoints]\nSearchSite=" << m_site << "\n";
@@ -189,8 +204,10 @@ private:
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_clock.start();
         process.start(program, arguments);
-        runEventsUntil([this] { return m_times.loaded && m_times.shown && m_times.request; },
-                       kPatienceMs);
+        if (!runEventsUntil([this] { return m_times.loaded && m_times.shown && m_times.request; },
+                            kPatienceMs))
+            qWarning("%s: request %d, shown %d, loaded %d", qPrintable(program),
+                     bool(m_times.request), bool(m_times.shown), bool(m_times.loaded));
         // A moment more for the version and support pages, which the next round's profile
         // then holds as a user's would.
         runEventsUntil([] { return false; }, 500);
@@ -226,7 +243,8 @@ int main(int argc, char **argv)
     if (argc < 3)
         qFatal("usage: start_to_result_bench <program folder> <floor program> [rounds]");
     const int rounds = argc > 3 ? QString::fromLatin1(argv[3]).toInt() : 7;
-    StartBench bench(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+    StartBench bench(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(),
+                     QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
     // One round of each first, unmeasured: the profiles' first start sets them up.
     bench.floor();
     bench.ravoskel();
