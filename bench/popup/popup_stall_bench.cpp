@@ -38,16 +38,12 @@ double slide(StallProbe &probe)
     probe.restart();
     form.show();
     const QRect screen = form.screen()->geometry();
-    runEventsUntil([&] { return form.frameGeometry().bottom() < screen.bottom(); }, kPatienceMs);
-    // Risen: the window stops moving once its bottom meets the screen's.
-    int lastTop = -1;
-    runEventsUntil(
-        [&] {
-            const bool still = form.frameGeometry().top() == lastTop;
-            lastTop = form.frameGeometry().top();
-            return still;
-        },
-        kPatienceMs);
+    const auto risen = [&form, &screen] {
+        return form.frameGeometry().top() ==
+               popupRestingTop(screen.y() + screen.height(), form.frameGeometry().height());
+    };
+    if (!runEventsUntil(risen, kPatienceMs))
+        qFatal("the popup never rose");
     form.close();
     if (!runEventsUntil([&slidOut] { return slidOut; }, kPatienceMs))
         qFatal("the popup never slid out");

@@ -47,7 +47,7 @@ double stallWhileLoading(StallProbe &probe, QWebEngineView *view,
     probe.restart();
     action();
     if (!runEventsUntil([&loaded] { return loaded; }, kPatienceMs))
-        qFatal("the result page never loaded");
+        qFatal("%s never finished a load", qPrintable(view->objectName()));
     QObject::disconnect(connection);
     return probe.longestGapMs();
 }
@@ -94,6 +94,7 @@ int main(int argc, char **argv)
     auto *queryButton = windows.queryWindow()->findChild<QPushButton *>("Command1");
     const double automaticQuery = stallWhileLoading(probe, resultView, [] {});
     QWebEngineView bareView;
+    bareView.setObjectName(QStringLiteral("the bare view"));
     bareView.resize(resultView->size());
     bareView.show();
     const QUrl pageAddress(address + QStringLiteral("/searchname.aspx?wd=x"));
