@@ -16,6 +16,7 @@ void prepareBrowserViews()
     // repaint costs what it costs in any window. A page of search results needs no more.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     // There is no command interpreter to run the purge batch here; the embedded browser's own
-    // cache is what it would have cleared.
-    setBrowserCachePurger([] { QWebEngineProfile::defaultProfile()->clearHttpCache(); });
+    // cache is what it would have cleared, for as long as the program runs.
+    static const ScopedOverride purger(
+        browserCachePurgeSeam(), [] { QWebEngineProfile::defaultProfile()->clearHttpCache(); });
 }

@@ -2,6 +2,7 @@
 #include "common/display_session.h"
 #include "common/handler_guard.h"
 #include "common/look.h"
+#include "common/program_folder.h"
 #include "popup/form4.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     preferX11InWaylandSession();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pingrel"));
+    enterProgramFolder();
     if (!ansiCodePageReady())
         return 1;
     installFontSubstitutions();

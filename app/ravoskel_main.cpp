@@ -3,6 +3,7 @@
 #include "common/code_page_check.h"
 #include "common/display_session.h"
 #include "common/look.h"
+#include "common/program_folder.h"
 #include "common/program_identity.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     prepareBrowserViews();
     QApplication application(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
+    enterProgramFolder();
     if (!ansiCodePageReady())
         return 1;
     installFontSubstitutions();

@@ -14,15 +14,6 @@ constexpr char32_t kFirstNonAscii = 0x80;
 constexpr char32_t kBmpEnd = 0x10000;
 using BmpSet = std::bitset<kBmpEnd>;
 
-QByteArray realCodePageName()
-{
-#ifdef Q_OS_WIN
-    return QByteArrayLiteral("Locale"); // Qt's name for the system's ANSI code page
-#else
-    return QByteArrayLiteral("GBK");
-#endif
-}
-
 const QByteArray &codePageName()
 {
     return ansiCodePageSeam().get();
@@ -131,6 +122,6 @@ bool ansiCodePageAvailable()
 
 Replaceable<QByteArray> &ansiCodePageSeam()
 {
-    static Replaceable<QByteArray> seam(realCodePageName());
+    static Replaceable<QByteArray> seam(systemAnsiCodePage());
     return seam;
 }

@@ -18,5 +18,9 @@ QString fromAnsi(const QByteArray &bytes);
 // empty.
 bool ansiCodePageAvailable();
 
+// Qt's name for the system's own ANSI code page: GBK where the system has none
+// (ansi_code_page_posix.cpp), the system's where it has one (ansi_code_page_windows.cpp).
+QByteArray systemAnsiCodePage();
+
 // Test seam: the code page, by Qt's name for it.
 Replaceable<QByteArray> &ansiCodePageSeam();

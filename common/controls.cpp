@@ -14,8 +14,23 @@ const ControlDesign &designOf(const QList<ControlDesign> &design, const QString 
     const auto found =
         std::find_if(design.begin(), design.end(),
                      [&](const ControlDesign &control) { return control.name == name; });
-    Q_ASSERT(found != design.end());
+    // A window built from a table that lacks one of its controls is a fault of this program:
+    // it must end here, in every kind of build, rather than read past the table.
+    if (found == design.end())
+        qFatal("No control named %s in the window's design", qUtf8Printable(name));
     return *found;
+}
+
+QWidget *containerOf(QWidget *window, const ControlDesign &control)
+{
+    if (control.container == window->objectName())
+        return window;
+    auto *container = window->findChild<QWidget *>(control.container);
+    // Without its container a control would be a window of its own that nobody ever sees.
+    if (!container)
+        qFatal("The container %s of control %s is not built", qUtf8Printable(control.container),
+               qUtf8Printable(control.name));
+    return container;
 }
 
 void applyDesign(QWidget *control, const ControlDesign &design)

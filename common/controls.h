@@ -20,8 +20,12 @@ struct ControlDesign {
     QString text;
 };
 
-// The named control's entry in a window's design table.
+// The named control's entry in a window's design table; a name the table lacks ends the
+// program, since the window could never be built.
 const ControlDesign &designOf(const QList<ControlDesign> &design, const QString &name);
+
+// Where a control of the window's design goes: the window itself or a control already built.
+QWidget *containerOf(QWidget *window, const ControlDesign &control);
 
 // Gives a control its name, place and design-time text.
 void applyDesign(QWidget *control, const ControlDesign &design);
@@ -34,10 +38,7 @@ template <typename Control>
 Control *buildControl(QWidget *window, const QList<ControlDesign> &design, const QString &name)
 {
     const ControlDesign &control = designOf(design, name);
-    QWidget *container = control.container == window->objectName()
-                             ? window
-                             : window->findChild<QWidget *>(control.container);
-    auto *built = new Control(container);
+    auto *built = new Control(containerOf(window, control));
     if constexpr (std::is_base_of_v<QLabel, Control>) {
         built->setTextFormat(Qt::PlainText);
         built->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -15,12 +15,8 @@ namespace {
 
 constexpr int kErrorExitCode = 1;
 
-void endProgram(int exitCode)
+void endProgramNow(int exitCode)
 {
-    if (const ProgramEndHandler &handler = programEndSeam().get()) {
-        handler(exitCode);
-        return;
-    }
     // The error may come before the event loop runs (a window's load), and no later event of
     // the failed program may run, so the end is immediate. Files are written whole in one
     // step, so nothing is left half-written.
@@ -86,7 +82,7 @@ void reportAndEnd(const RuntimeError &error)
         MsgBox(error.message());
     }
     reporting = false;
-    endProgram(kErrorExitCode);
+    programEndSeam().get()(kErrorExitCode);
 }
 
 } // namespace
@@ -102,6 +98,6 @@ void runGuarded(const std::function<void()> &handler)
 
 Replaceable<ProgramEndHandler> &programEndSeam()
 {
-    static Replaceable<ProgramEndHandler> seam;
+    static Replaceable<ProgramEndHandler> seam(endProgramNow);
     return seam;
 }

@@ -25,6 +25,7 @@ void connectHandler(Sender *sender, Signal signal, Window *window, void (Window:
     QObject::connect(sender, signal, window, guarded([window, handler] { (window->*handler)(); }));
 }
 
-// Test seam: what happens instead of the program's end after a reported error.
+// How the program ends after a reported error: at once, with the exit code; a test records
+// the end instead.
 using ProgramEndHandler = std::function<void(int exitCode)>;
 Replaceable<ProgramEndHandler> &programEndSeam();

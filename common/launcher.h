@@ -44,13 +44,23 @@ void runPurgeBatch(const QString &batchPath);
 // None of these waits for the started program. A start that cannot be made is a
 // RuntimeError.
 
-// Where there is no command interpreter, running the purge batch clears the embedded
-// browser's cache instead; the main program hands in how.
-void setBrowserCachePurger(std::function<void()> purger);
-
-// Test seam: how requests are carried out instead of starting programs.
+// How requests are carried out: by default carryOutLaunch, which starts the programs; a test
+// records them instead.
 using LaunchHandler = std::function<void(const LaunchRequest &request)>;
 Replaceable<LaunchHandler> &launchSeam();
+
+// Starts what the request asks for, the platform's way (launcher_windows.cpp,
+// launcher_posix.cpp).
+void carryOutLaunch(const LaunchRequest &request);
+
+// Where there is no command interpreter, running the purge batch clears the embedded
+// browser's cache instead. common/ has no browser: the main program overrides this for its
+// whole run with how its browser clears its cache.
+Replaceable<std::function<void()>> &browserCachePurgeSeam();
+
+// The file a program of the system is on this platform: "Pingrel.exe" itself on Windows,
+// "Pingrel" where programs carry no ".exe".
+QString systemProgramFileName(const QString &programFile);
 
 // Where a program of the system is found: the starting program's own folder, then the
 // working directory, then PATH; without the ".exe" where programs carry none. Empty when it

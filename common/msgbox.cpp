@@ -17,14 +17,11 @@ void showDialog(const QString &text)
 
 void MsgBox(const QString &text)
 {
-    if (const MessageBoxHandler &handler = messageBoxSeam().get())
-        handler(text);
-    else
-        showDialog(text);
+    messageBoxSeam().get()(text);
 }
 
 Replaceable<MessageBoxHandler> &messageBoxSeam()
 {
-    static Replaceable<MessageBoxHandler> seam;
+    static Replaceable<MessageBoxHandler> seam(showDialog);
     return seam;
 }

@@ -10,6 +10,6 @@
 // or "Pingrel". It waits until the user closes it.
 void MsgBox(const QString &text);
 
-// Test seam: what MsgBox does instead of showing the dialog.
+// What MsgBox does: shows the dialog and waits; a test records the text instead.
 using MessageBoxHandler = std::function<void(const QString &text)>;
 Replaceable<MessageBoxHandler> &messageBoxSeam();

@@ -1,15 +1,21 @@
 #include "common/program_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 QString programFolder()
 {
-    const QString &replaced = programFolderSeam().get();
-    return replaced.isEmpty() ? QCoreApplication::applicationDirPath() : replaced;
+    return programFolderSeam().get();
+}
+
+void enterProgramFolder()
+{
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
 Replaceable<QString> &programFolderSeam()
 {
-    static Replaceable<QString> seam;
+    // Asked for only once the application exists, which knows where its program lies.
+    static Replaceable<QString> seam(QCoreApplication::applicationDirPath());
     return seam;
 }

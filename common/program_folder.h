@@ -7,6 +7,10 @@
 // The folder the running program was started from, where its shipped files live.
 QString programFolder();
 
-// Test seam: a suite plays a fresh program folder without copying the program; empty for the
-// real folder.
+// Makes the program folder the working folder, as a shortcut's "Start in" does, so that every
+// bare file name means the program's own file however the program was started.
+void enterProgramFolder();
+
+// The folder programFolder() answers: the program's own; a suite plays a fresh one without
+// copying the program.
 Replaceable<QString> &programFolderSeam();

@@ -2,20 +2,24 @@
 
 #include <utility>
 
-// A service of the platform, or a setting of it, that a test may stand in for: the product's
-// own value until a ScopedOverride replaces it, and again once the override is gone. For a
-// handler, an empty one means the product's own behaviour.
+// A service of the platform, or a setting of it, that a test may stand in for. It always
+// holds a working value: the product's own until a ScopedOverride replaces it, and again once
+// the override is gone. Callers just use what get() gives.
 template <typename Value> class Replaceable {
 public:
-    explicit Replaceable(Value value = Value())
-        : m_value(std::move(value))
+    explicit Replaceable(Value product)
+        : m_product(product)
+        , m_value(std::move(product))
     {
     }
 
     const Value &get() const { return m_value; }
+    // The product's own value, for a test that wants the real service under an override.
+    const Value &product() const { return m_product; }
 
 private:
     template <typename> friend class ScopedOverride;
+    const Value m_product;
     Value m_value;
 };
 

@@ -4,16 +4,46 @@
 #include "common/line_model.h"
 #include "common/runtime_error.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 namespace {
+
+// Windows will not replace a file that another program holds open: cmd keeps the purge batch
+// open while it runs it, and another copy of the program reads the files it has just written.
+// Such a hold lasts moments, so a write waits that long before it counts as failed.
+constexpr int kHeldFilePatienceMs = 2000;
+constexpr int kHeldFileRetryMs = 10;
 
 bool folderExists(const QString &fileName)
 {
     return QFileInfo(fileName).absoluteDir().exists();
+}
+
+bool holdsBytes(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
+// False when only putting the new file in place of the old one failed.
+bool replaceWhole(const QString &fileName, const QByteArray &bytes)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throwFileError(fileName, true);
+    file.write(bytes);
+    if (file.commit())
+        return true;
+    if (file.error() == QFileDevice::RenameError)
+        return false;
+    if (file.error() == QFileDevice::ResourceError)
+        throw RuntimeError(ErrorNumber::DiskFull);
+    throwFileError(fileName, true);
 }
 
 } // namespace
@@ -40,14 +70,15 @@ QString LoadTextFile(const QString &fileName)
 
 void writeFileBytes(const QString &fileName, const QByteArray &bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throwFileError(fileName, true);
-    file.write(bytes);
-    if (!file.commit()) {
-        if (file.error() == QFileDevice::ResourceError)
-            throw RuntimeError(ErrorNumber::DiskFull);
-        throwFileError(fileName, true);
+    // A file that holds the bytes already is left alone: the purge batch is the same at every
+    // query, and the batch started by the last one may still be running from it.
+    if (holdsBytes(fileName, bytes))
+        return;
+    const QDeadlineTimer patience(kHeldFilePatienceMs);
+    while (!replaceWhole(fileName, bytes)) {
+        if (patience.hasExpired())
+            throwFileError(fileName, true);
+        QThread::msleep(kHeldFileRetryMs);
     }
 }
 

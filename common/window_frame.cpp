@@ -1,158 +1,44 @@
 #include "common/window_frame.h"
 
 #include <QGuiApplication>
-#include <QMargins>
 #include <QRect>
+#include <QRectF>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-
-#include <optional>
-
-#if !defined(Q_OS_WIN) && QT_CONFIG(xcb)
-
-#include <QElapsedTimer>
-#include <QThread>
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <vector>
-
-namespace {
-
-// Window managers answer in a millisecond or two; one that does not answer at all must not
-// hold up the window for long.
-constexpr qint64 kPatienceMs = 100;
-
-template <typename Reply> using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
-{
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, false, std::strlen(name), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// The 32-bit values of a window property; none when the window does not have it.
-std::vector<quint32> propertyValues(xcb_connection_t *connection, xcb_window_t window,
-                                    xcb_atom_t property, xcb_atom_t type)
-{
-    const XcbReply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, false, window, property, type, 0, 1024),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->format != 32)
-        return {};
-    const auto *values = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
-    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
-}
-
-xcb_window_t rootOf(xcb_connection_t *connection, xcb_window_t window)
-{
-    const XcbReply<xcb_query_tree_reply_t> reply(
-        xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr), &std::free);
-    return reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
-}
-
-// A window manager that supports it sets the frame extents of a window it has not yet framed
-// when asked to.
-std::optional<QMargins> frameExtentsFromWindowManager(xcb_connection_t *connection, QWidget *window)
-{
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_window_t root = rootOf(connection, id);
-    const xcb_atom_t request = internAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const std::vector<quint32> supported =
-        propertyValues(connection, root, internAtom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    if (std::find(supported.begin(), supported.end(), request) == supported.end())
-        return std::nullopt;
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(connection, false, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection);
-    const xcb_atom_t extents = internAtom(connection, "_NET_FRAME_EXTENTS");
-    QElapsedTimer waited;
-    waited.start();
-    do {
-        // left, right, top, bottom
-        const std::vector<quint32> sides =
-            propertyValues(connection, id, extents, XCB_ATOM_CARDINAL);
-        if (sides.size() == 4)
-            return QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3]));
-        QThread::msleep(1);
-    } while (waited.elapsed() < kPatienceMs);
-    return std::nullopt;
-}
-
-QMargins knownFrameMargins(QWidget *window)
-{
-    // The offscreen platform answers to the X11 interface too, without a connection.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return window->windowHandle()->frameMargins();
-    // Without an answer there is no window manager to frame the window, or one that will not
-    // say; Qt itself would only guess from a window tree the manager has not built yet.
-    return frameExtentsFromWindowManager(connection, window).value_or(QMargins());
-}
-
-} // namespace
-
-#else
-
-namespace {
-
-QMargins knownFrameMargins(QWidget *window)
-{
-    return window->windowHandle()->frameMargins();
-}
-
-} // namespace
-
-#endif
 
 namespace {
 
 // The native window must exist for its frame to be known; where Qt draws the frame or the
 // system computes it (Windows, offscreen), Qt knows it from then on.
-QMargins frameOf(QWidget *window)
+QMarginsF frameOf(QWidget *window)
 {
     window->winId();
     return knownFrameMargins(window);
 }
 
 // The client area is placed, not the frame: for a window whose native window exists, Qt would
-// take a frame position relative to a frame it does not know yet.
-void placeFrameTopLeftAt(QWidget *window, const QMargins &frame, const QPoint &topLeft)
+// take a frame position relative to a frame it does not know yet. On a scaled screen the frame
+// may take part of a scaled pixel; the client goes to the nearest whole one.
+void placeFrameTopLeftAt(QWidget *window, const QMarginsF &frame, const QPointF &topLeft)
 {
-    window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
+    const QPointF client = topLeft + QPointF(frame.left(), frame.top());
+    window->setGeometry(QRect(client.toPoint(), window->size()));
 }
 
 } // namespace
 
 void placeFrameTopRightAt(QWidget *window, const QPoint &topRight)
 {
-    const QMargins frame = frameOf(window);
-    const int outerWidth = window->size().grownBy(frame).width();
-    placeFrameTopLeftAt(window, frame, topRight - QPoint(outerWidth, 0));
+    const QMarginsF frame = frameOf(window);
+    const qreal outerWidth = QSizeF(window->size()).grownBy(frame).width();
+    placeFrameTopLeftAt(window, frame, QPointF(topRight) - QPointF(outerWidth, 0));
 }
 
 void centerOnScreen(QWidget *window)
 {
-    const QMargins frame = frameOf(window);
-    const QSize outer = window->size().grownBy(frame);
-    const QPoint center = QGuiApplication::primaryScreen()->geometry().center();
-    placeFrameTopLeftAt(window, frame, center - QPoint(outer.width() / 2, outer.height() / 2));
+    const QMarginsF frame = frameOf(window);
+    const QSizeF outer = QSizeF(window->size()).grownBy(frame);
+    const QPointF center = QRectF(QGuiApplication::primaryScreen()->geometry()).center();
+    placeFrameTopLeftAt(window, frame, center - QPointF(outer.width() / 2, outer.height() / 2));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QPoint>
 
 class QWidget;
@@ -13,3 +14,7 @@ void placeFrameTopRightAt(QWidget *window, const QPoint &topRight);
 // Places a top-level window that is not shown yet with its frame in the middle of the primary
 // screen.
 void centerOnScreen(QWidget *window);
+
+// The frame the window gets, in Qt's pixels, for a window whose native window exists; each
+// platform learns it its own way (window_frame_xcb.cpp, window_frame_qt.cpp).
+QMarginsF knownFrameMargins(QWidget *window);

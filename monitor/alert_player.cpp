@@ -7,14 +7,12 @@ AlertPlayer::AlertPlayer(QObject *parent)
 
 void AlertPlayer::play(const QString &fileName)
 {
-    if (const SoundHandler &handler = soundSeam().get())
-        handler(fileName);
-    else
-        playAloud(fileName);
+    soundSeam().get()(*this, fileName);
 }
 
 Replaceable<SoundHandler> &soundSeam()
 {
-    static Replaceable<SoundHandler> seam;
+    static Replaceable<SoundHandler> seam(
+        [](AlertPlayer &player, const QString &fileName) { player.playAloud(fileName); });
     return seam;
 }

@@ -17,14 +17,12 @@ public:
     explicit AlertPlayer(QObject *parent = nullptr);
     ~AlertPlayer() override;
 
-    // A bare name is looked for in the working directory.
+    // A bare name is looked for in the working directory. Goes through soundSeam().
     void play(const QString &fileName);
-
-private:
-    // Stops whatever plays and plays the file from its start.
+    // Stops whatever plays and plays the file from its start, aloud.
     void playAloud(const QString &fileName);
 };
 
-// Test seam: what play() does instead of playing.
-using SoundHandler = std::function<void(const QString &fileName)>;
+// What play() does: plays aloud through the player; a test records the file instead.
+using SoundHandler = std::function<void(AlertPlayer &player, const QString &fileName)>;
 Replaceable<SoundHandler> &soundSeam();

@@ -27,16 +27,6 @@ void Browser::wirePage()
     connect(m_page, &BrowserPage::documentComplete, this, &Browser::DocumentComplete);
 }
 
-bool Browser::Silent() const
-{
-    return m_page->isSilent();
-}
-
-void Browser::setSilent(bool silent)
-{
-    m_page->setSilent(silent);
-}
-
 void Browser::Navigate(const QUrl &address)
 {
     m_page->navigate("Navigate", address);

@@ -56,16 +56,6 @@ void Browser::wirePage()
             });
 }
 
-bool Browser::Silent() const
-{
-    return m_page->isSilent();
-}
-
-void Browser::setSilent(bool silent)
-{
-    m_page->setSilent(silent);
-}
-
 void Browser::Navigate(const QUrl &address)
 {
     m_page->load(address);

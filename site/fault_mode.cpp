@@ -5,7 +5,7 @@
 
 namespace {
 
-const std::array<std::pair<FaultMode, const char *>, 10> kNames{{
+const std::array<std::pair<FaultMode, const char *>, 11> kNames{{
     {FaultMode::None, "none"},
     {FaultMode::Refuse, "refuse"},
     {FaultMode::Stall, "stall"},
@@ -16,6 +16,7 @@ const std::array<std::pair<FaultMode, const char *>, 10> kNames{{
     {FaultMode::LfOnlyLines, "lf"},
     {FaultMode::ShortPage, "short"},
     {FaultMode::InvalidUtf8, "invalid-utf8"},
+    {FaultMode::AsksToStay, "stay"},
 }};
 
 } // namespace
@@ -44,4 +45,10 @@ QStringList faultModeNames()
     for (const auto &entry : kNames)
         names << QString::fromLatin1(entry.second);
     return names;
+}
+
+bool servesWholePage(FaultMode mode)
+{
+    return mode == FaultMode::None || mode == FaultMode::InvalidUtf8 ||
+           mode == FaultMode::AsksToStay;
 }

@@ -19,9 +19,13 @@ enum class FaultMode {
     LfOnlyLines,    // the real page, lines ended by "\n" alone
     ShortPage,      // a 200 page too short to hold the chapter line
     InvalidUtf8,    // the real page with stray bytes that are not UTF-8 around the chapter line
+    AsksToStay,     // the real page, whose script asks the browser to stay on it once clicked
 };
 
 // The short names the demo program and its control page accept ("none", "refuse", "404"...).
 QString faultModeName(FaultMode mode);
 std::optional<FaultMode> faultModeFromName(const QString &name);
 QStringList faultModeNames();
+
+// Whether a search under the mode still brings the whole page with its chapter line.
+bool servesWholePage(FaultMode mode);

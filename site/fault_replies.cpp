@@ -30,6 +30,16 @@ QByteArray lfOnlyPage(const QStringList &lines)
     return lines.join(u'\n').toUtf8() + '\n';
 }
 
+// Browsers ask the user whether to leave such a page only once the user has clicked in it.
+QStringList pageAskingToStay(QStringList lines)
+{
+    const qsizetype beforeBodyEnd = lines.size() - 2;
+    lines.insert(beforeBodyEnd,
+                 QStringLiteral("<script>window.addEventListener('beforeunload', function (event) "
+                                "{ event.preventDefault(); event.returnValue = ''; });</script>"));
+    return lines;
+}
+
 QByteArray maintenancePage()
 {
     return smallPage(QStringLiteral("书讯速递 系统维护中"),
@@ -64,6 +74,8 @@ SiteReply searchReply(FaultMode mode, const QStringList &pageLines)
         return htmlReply(maintenancePage());
     case FaultMode::InvalidUtf8:
         return htmlReply(pageWithStrayBytes(pageLines));
+    case FaultMode::AsksToStay:
+        return htmlReply(crLfText(pageAskingToStay(pageLines)));
     }
     Q_UNREACHABLE();
 }

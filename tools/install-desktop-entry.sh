@@ -2,9 +2,7 @@
 # Installs Ravoskel's desktop entry for the current user, written for an unpacked program
 # folder (default: the folder this script lies in, as it ships in the archive).
 #   install-desktop-entry.sh [program folder]
-# A desktop menu starts a program in the user's home folder, where Ravoskel would not find its
-# files by their bare names; the entry's Path= starts it in its own folder, as a Windows
-# shortcut does.
+# The entry's Path= starts Ravoskel in its own folder, as a Windows shortcut does.
 set -euo pipefail
 folder=$(realpath -- "${1:-$(dirname -- "$0")}")
 # The shipped entry names the main program, whose file name carries its version.

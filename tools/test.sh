@@ -4,6 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
+"$root/tools/check-platform-files.sh"
 "$root/tools/build.sh"
 (cd "$root/build" && ctest --output-on-failure --timeout 600 -LE windows)
 

@@ -24,7 +24,7 @@ TEST_F(UpdateRoad, APublishedChapterReachesThePopupWindow)
     ASSERT_TRUE(QFile::link(QDir(programFolder()).filePath(QStringLiteral("Pingrel")),
                             workingFile(QStringLiteral("Pingrel"))));
     RecordedEffects boxes;
-    const ScopedOverride realStarts(launchSeam(), LaunchHandler()); // the real popup, please
+    const ScopedOverride realStarts(launchSeam(), launchSeam().product()); // the real popup
     const QString novel = QStringLiteral("校花的贴身高手");
     Form3 monitor;
     monitor.Form_Load();

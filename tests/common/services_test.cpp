@@ -123,9 +123,10 @@ TEST_F(Launcher, HereProgramsAreFoundBesideTheStarterFilesRemovedAndTheBrowserCa
     EXPECT_FALSE(QFile::exists(workingFile(QStringLiteral("Pingrel"))));
     EXPECT_NO_THROW(deleteFileThroughInterpreter(QStringLiteral("Pingrel")));
     int purges = 0;
-    setBrowserCachePurger([&] { ++purges; });
-    runPurgeBatch(QStringLiteral("delCache.bat"));
-    setBrowserCachePurger({});
+    {
+        const ScopedOverride purger(browserCachePurgeSeam(), [&] { ++purges; });
+        runPurgeBatch(QStringLiteral("delCache.bat"));
+    }
     EXPECT_EQ(purges, 1);
 }
 

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineView>
 
 #include <memory>
 
@@ -161,6 +162,69 @@ TEST_F(QueryWindow, ATypedTitleIsRememberedPurgedAndQueriedAsTypedNeverCompleted
     EXPECT_EQ(searches.first().at(0).toString(), title);
     EXPECT_EQ(searches.first().at(1).toByteArray(), QByteArray("%D0%A3%BB%A8%20A%26B%23C%2BD%25E"));
     EXPECT_TRUE(resultPageText().contains(title));
+}
+
+// What a script of the result page says, once the page has answered.
+QVariant evaluatedInPage(QWebEnginePage *page, const QString &script)
+{
+    QVariant result;
+    bool answered = false;
+    page->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        answered = true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, kPatienceMs));
+    return result;
+}
+
+TEST_F(QueryWindow, APageThatAsksToStayOnceClickedIsLeftForTheNextQueryAndForItsLinks)
+{
+    const QString first = QStringLiteral("青石巷的猫");
+    const QString second = QStringLiteral("星河旧梦录");
+    site.setFault(first, FaultMode::AsksToStay);
+    site.setFault(second, FaultMode::AsksToStay);
+    writeWorkingFile(kListFile, "\xC7\xE0\xCA\xAF\xCF\xEF\xB5\xC4\xC3\xA8\r\n"); // 青石巷的猫
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    open();
+    ASSERT_TRUE(searches.wait(30000));
+    ASSERT_TRUE(resultPageText().contains(first));
+    auto *page = control<Browser>(QStringLiteral("WebBrowser1"))->page();
+    QWidget *pageArea = control<QWebEngineView>(QStringLiteral("WebBrowser1"))->focusProxy();
+    // A page may ask to stay only once the user has clicked in it: a click on its heading.
+    const auto clickOn = [&](const QString &selector) {
+        const QVariantList middle =
+            evaluatedInPage(page, QStringLiteral("(function () {"
+                                                 "  var r = document.querySelector('%1')"
+                                                 "    .getBoundingClientRect();"
+                                                 "  return [r.left + r.width / 2, "
+                                                 "          r.top + r.height / 2];"
+                                                 "})()")
+                                      .arg(selector))
+                .toList();
+        ASSERT_EQ(middle.size(), 2);
+        QTest::mouseClick(pageArea, Qt::LeftButton, {},
+                          QPoint(qRound(middle[0].toDouble()), qRound(middle[1].toDouble())));
+    };
+    clickOn(QStringLiteral("h2"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return evaluatedInPage(page, QStringLiteral("navigator.userActivation.hasBeenActive"))
+                .toBool();
+        },
+        kPatienceMs));
+
+    searches.clear();
+    typeOver(titleBox(), second);
+    click(QStringLiteral("Command1"));
+    ASSERT_TRUE(searches.wait(30000)) << "the query leaves the page";
+    EXPECT_EQ(searches.first().at(0).toString(), second);
+    ASSERT_TRUE(resultPageText().contains(second));
+
+    // A link of such a page goes as well.
+    QSignalSpy pages(&site, &ReferenceSite::pageRequested);
+    clickOn(QStringLiteral("td.chapter a"));
+    ASSERT_TRUE(pages.wait(30000)) << "the link leaves the page";
+    EXPECT_TRUE(pages.first().at(0).toString().startsWith(QStringLiteral("/book/")));
 }
 
 TEST_F(QueryWindow, TitlesAreRememberedExactlyAsTypedAndDeletedFromTheFileOnly)

@@ -70,6 +70,18 @@ int X11Window::countWithCaption(const QString &pattern)
     return int(run(QStringLiteral("xdotool search --onlyvisible --name"), {pattern}).count('\n'));
 }
 
+QList<X11Window> X11Window::allWithCaption(const QString &pattern)
+{
+    QList<X11Window> windows;
+    const QString ids = run(QStringLiteral("xdotool search --onlyvisible --name"), {pattern});
+    for (const QString &id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        X11Window window;
+        window.m_id = id;
+        windows << window;
+    }
+    return windows;
+}
+
 QString X11Window::caption() const
 {
     return property(m_id, QStringLiteral("_NET_WM_NAME")).chopped(1).mid(1);

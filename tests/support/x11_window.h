@@ -37,6 +37,10 @@ public:
 
     // How many visible top-level windows have a caption that matches the pattern.
     static int countWithCaption(const QString &pattern);
+    // Each of them.
+    static QList<X11Window> allWithCaption(const QString &pattern);
+
+    bool operator==(const X11Window &other) const = default;
 
     static QSize screenSize();
 

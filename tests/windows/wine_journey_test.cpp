@@ -24,19 +24,6 @@
 
 namespace {
 
-// Long enough for a message box to have come up, were one coming.
-constexpr int kNoBoxMs = 3000;
-// Wine writes a window's WM_NAME, which xdotool searches, in Latin-1 with '?' for each Chinese
-// character: windows are found by the ASCII part of their captions, and a caption is read
-// whole from _NET_WM_NAME.
-const QString kQueryCaption = "^" + QRegularExpression::escape(kProgramTitle) + "---";
-const QString kMonitorCaption = QStringLiteral("byVemoQQ731508264$");
-const QString kPopupCaption = QStringLiteral("Ravoskel.*-VemoQQ731508264$");
-// The main program's message boxes carry its title alone.
-const QString kBoxCaption = "^" + QRegularExpression::escape(kProgramTitle) + "$";
-const QString kSettingsKey =
-    QStringLiteral("Software\\VB and VBA Program Settings\\") + kProgramTitle + "\\";
-
 QByteArray gbk(const QString &text)
 {
     return QStringEncoder("GBK").encode(text);
@@ -81,43 +68,12 @@ private:
     bool *m_taken;
 };
 
-void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name)
-{
-    window.click(placeInWindow(design, name).center());
-}
-
 // Both Windows programs on a Chinese Windows as Wine plays it, met the way a user meets them:
 // clicks and keys, what the window manager shows, files on drive C: and the registry, the
 // reference site on loopback. Wine in Debian has no HTML engine: every browser view stays
 // blank and the version page is never read; these journeys check that nothing fails because
 // of it, and the Linux suites check the pages themselves.
-class WineJourney : public SiteFolders {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(prefix.isReady());
-        const QString endpoints = kSettingsKey + QStringLiteral("Endpoints");
-        const QString base = site.baseAddress();
-        ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SearchSite"), base));
-        ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("VersionPage"),
-                                            base + QStringLiteral("/version.html")));
-        ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SupportPage"),
-                                            base + QStringLiteral("/support.html")));
-    }
-    void TearDown() override
-    {
-        prefix.endPrograms();
-        program.waitForFinished(kPatienceMs);
-    }
-    bool boxAppears() const
-    {
-        return QTest::qWaitFor([] { return X11Window::withCaption(kBoxCaption).isValid(); },
-                               kNoBoxMs);
-    }
-
-    WinePrefix prefix;
-    QProcess program;
-};
+using WineJourney = WineSession;
 
 TEST_F(WineJourney, ThePopupNamesTheNovelStartsTheMainProgramAndSlidesOutWhenClosed)
 {

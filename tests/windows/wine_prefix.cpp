@@ -1,12 +1,18 @@
 #include "tests/windows/wine_prefix.h"
 
+#include "tests/support/user_view.h"
+#include "tests/support/x11_window.h"
+
 #include <QDir>
 #include <QStringDecoder>
+#include <QTest>
 
 namespace {
 
 // Setting up a prefix takes a while the first time on a slow machine.
 constexpr int kWinePatienceMs = 120000;
+// Long enough for a message box to have come up, were one coming.
+constexpr int kNoBoxMs = 3000;
 
 QString windowsProgramFolder()
 {
@@ -94,12 +100,31 @@ void WinePrefix::start(QProcess &process, const QString &program) const
     process.start(QStringLiteral("wine"), {program});
 }
 
-bool WinePrefix::setRegistryValue(const QString &key, const QString &name,
+void WinePrefix::startFrom(QProcess &process, const QString &program,
+                           const QString &workingFolder) const
+{
+    process.setProcessEnvironment(environment());
+    process.setWorkingDirectory(workingFolder);
+    process.start(QStringLiteral("wine"), {QStringLiteral("C:\\Ravoskel\\") + program});
+}
+
+bool WinePrefix::addRegistryValue(const QString &key, const QString &name, const QString &type,
                                   const QString &value) const
 {
     return runWine({QStringLiteral("reg"), QStringLiteral("add"), QStringLiteral("HKCU\\") + key,
-                    QStringLiteral("/v"), name, QStringLiteral("/d"), value,
-                    QStringLiteral("/f")}) == 0;
+                    QStringLiteral("/v"), name, QStringLiteral("/t"), type, QStringLiteral("/d"),
+                    value, QStringLiteral("/f")}) == 0;
+}
+
+bool WinePrefix::setRegistryValue(const QString &key, const QString &name,
+                                  const QString &value) const
+{
+    return addRegistryValue(key, name, QStringLiteral("REG_SZ"), value);
+}
+
+bool WinePrefix::setRegistryNumber(const QString &key, const QString &name, quint32 value) const
+{
+    return addRegistryValue(key, name, QStringLiteral("REG_DWORD"), QString::number(value));
 }
 
 QString WinePrefix::registryKey(const QString &key) const
@@ -109,4 +134,32 @@ QString WinePrefix::registryKey(const QString &key) const
                 &printed) != 0)
         return {};
     return QStringDecoder("GBK").decode(printed);
+}
+
+void WineSession::SetUp()
+{
+    ASSERT_TRUE(prefix.isReady());
+    const QString endpoints = kSettingsKey + QStringLiteral("Endpoints");
+    const QString base = site.baseAddress();
+    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SearchSite"), base));
+    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("VersionPage"),
+                                        base + QStringLiteral("/version.html")));
+    ASSERT_TRUE(prefix.setRegistryValue(endpoints, QStringLiteral("SupportPage"),
+                                        base + QStringLiteral("/support.html")));
+}
+
+void WineSession::TearDown()
+{
+    prefix.endPrograms();
+    program.waitForFinished(kPatienceMs);
+}
+
+bool WineSession::boxAppears() const
+{
+    return QTest::qWaitFor([] { return X11Window::withCaption(kBoxCaption).isValid(); }, kNoBoxMs);
+}
+
+void clickControl(const X11Window &window, const QList<ControlDesign> &design, const QString &name)
+{
+    window.click(placeInWindow(design, name).center());
 }

@@ -1,6 +1,19 @@
-#include "query/browser_page.h"
+#include "query/browser_page_webengine.h"
 
+#include <QCoreApplication>
 #include <QWebEngineCertificateError>
+
+namespace {
+
+// What the engine asks when a page wants to stay, in its own words.
+QString leaveQuestion()
+{
+    return QCoreApplication::translate(
+        "QWebEnginePage",
+        "Are you sure you want to leave this page? Changes that you made may not be saved.");
+}
+
+} // namespace
 
 BrowserPage::BrowserPage(QObject *parent)
     : QWebEnginePage(parent)
@@ -17,7 +30,11 @@ void BrowserPage::javaScriptAlert(const QUrl &securityOrigin, const QString &mes
 
 bool BrowserPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &message)
 {
-    return !m_silent && QWebEnginePage::javaScriptConfirm(securityOrigin, message);
+    if (!m_silent)
+        return QWebEnginePage::javaScriptConfirm(securityOrigin, message);
+    // The engine asks whether to leave a page that wants to stay through the same call, with a
+    // question of its own. A new navigation replaces the page, as one started from a link does.
+    return message == leaveQuestion();
 }
 
 bool BrowserPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &message,

@@ -4,20 +4,6 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#ifdef Q_OS_WIN
-
-QString tempFolder()
-{
-    return QStringLiteral("C:\\Windows\\Temp");
-}
-
-QString tempFilePath(const QString &fileName)
-{
-    return tempFolder() + QLatin1Char('\\') + fileName;
-}
-
-#else
-
 QString tempFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
@@ -34,5 +20,3 @@ QString tempFilePath(const QString &fileName)
 {
     return tempFolder() + QLatin1Char('/') + fileName;
 }
-
-#endif

@@ -3,7 +3,8 @@
 #include <QWebEnginePage>
 
 // A page that, when silent, raises no dialog of its own: script alerts, confirms, prompts
-// and console chatter are swallowed, and certificate problems are refused without asking.
+// and console chatter are swallowed, a page that asks to stay is left, and certificate
+// problems are refused without asking.
 class BrowserPage : public QWebEnginePage {
     Q_OBJECT
 public:
