@@ -1,11 +1,12 @@
 #include "common/ansi_codec.h"
 
+#include <QMutex>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <bitset>
-#include <optional>
+#include <map>
 
 namespace {
 
@@ -17,13 +18,6 @@ const QByteArray &codePageName()
 {
     return ansiCodePageSeam().get();
 }
-
-// Learnt from the converter on first use: the characters it leaves out without a trace, and
-// the surrogates, which it may leave out too, so that one look tells which to mind.
-struct CharactersToMind {
-    QByteArray codePage;
-    std::optional<BmpSet> characters;
-};
 
 QStringEncoder makeEncoder()
 {
@@ -59,14 +53,19 @@ BmpSet learnCharactersToMind()
     return toMind;
 }
 
+// Learnt from the converter on first use: the characters it leaves out without a trace, and
+// the surrogates, which it may leave out too, so that one look tells which to mind. The
+// monitor converts its pages off the window's thread while the window may write a file: each
+// code page's set is learnt once, under a lock, and never moves afterwards.
 const BmpSet &charactersToMind()
 {
-    static CharactersToMind learnt;
-    if (!learnt.characters || learnt.codePage != codePageName()) {
-        learnt.characters = learnCharactersToMind();
-        learnt.codePage = codePageName();
-    }
-    return *learnt.characters;
+    static QMutex lock;
+    static std::map<QByteArray, BmpSet> learnt;
+    const QMutexLocker locker(&lock);
+    auto found = learnt.find(codePageName());
+    if (found == learnt.end())
+        found = learnt.emplace(codePageName(), learnCharactersToMind()).first;
+    return found->second;
 }
 
 bool encodesToNothing(QStringView text)

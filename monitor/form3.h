@@ -9,6 +9,7 @@
 #include <functional>
 
 class AlertPlayer;
+struct ConvertedPage;
 class ClickLabel;
 class PageDownload;
 class QCheckBox;
@@ -85,11 +86,16 @@ private:
     void popUpAlert();
     void playAlertSound();
 
-    void fetchPage(QPointer<PageDownload> &inFlight, const QString &rawPageFile,
-                   std::function<void()> remainingSteps, FetchReport report);
-    void takeChapterLine(const QString &rawPageFile, const QString &ansiPageFile, QLabel *caption);
-    void finishCurrentChapterFetch();
-    void finishServerChapterFetch();
+    // Where a fetch puts the page as served and its ANSI text.
+    struct PageFiles {
+        QString raw;
+        QString ansi;
+    };
+    void fetchPage(QPointer<PageDownload> &inFlight, const PageFiles &files,
+                   std::function<void(const ConvertedPage &)> remainingSteps, FetchReport report);
+    void takeChapterLine(const ConvertedPage &page, QLabel *caption);
+    void finishCurrentChapterFetch(const ConvertedPage &page);
+    void finishServerChapterFetch(const ConvertedPage &page);
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label3 = nullptr;
@@ -122,8 +128,8 @@ private:
     QTimer *Timer4 = nullptr;
 
     QNetworkAccessManager *m_network = nullptr;
-    // The downloads in flight, one of each kind at most; what the blocking download of old
-    // kept on the call stack.
+    // The downloads in flight, one of each kind at most, each until its page is converted;
+    // what the blocking download of old kept on the call stack.
     QPointer<PageDownload> m_currentChapterDownload;
     QPointer<PageDownload> m_serverChapterDownload;
     // A pause the site asked for holds both fetches back.

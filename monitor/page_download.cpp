@@ -1,7 +1,6 @@
 #include "monitor/page_download.h"
 
 #include "common/handler_guard.h"
-#include "common/text_file.h"
 #include "monitor/download_timeout.h"
 #include "monitor/fetch_pause.h"
 
@@ -25,10 +24,9 @@ bool answeredWithBody(const QNetworkReply &reply, const QByteArray &body)
 
 } // namespace
 
-PageDownload::PageDownload(QNetworkAccessManager &network, const QUrl &url, QString fileName,
-                           BodyCheck keepBody, QObject *parent)
+PageDownload::PageDownload(QNetworkAccessManager &network, const QUrl &url, BodyCheck keepBody,
+                           QObject *parent)
     : QObject(parent)
-    , m_fileName(std::move(fileName))
     , m_keepBody(std::move(keepBody))
 {
     QNetworkRequest request(url);
@@ -56,7 +54,7 @@ void PageDownload::complete()
                                         QDateTime::currentDateTimeUtc());
     m_reply->deleteLater();
     if (succeeded)
-        writeFileBytes(m_fileName, body);
+        m_body = body;
     Q_EMIT finished(succeeded);
 }
 
@@ -75,8 +73,8 @@ void PageDownload::stopListening()
     }
 }
 
-PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, const QString &fileName,
-                           BodyCheck keepBody, QObject *parent)
+PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, BodyCheck keepBody,
+                           QObject *parent)
 {
-    return new PageDownload(network, url, fileName, std::move(keepBody), parent);
+    return new PageDownload(network, url, std::move(keepBody), parent);
 }

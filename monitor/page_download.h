@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
-#include <QString>
 #include <QTimer>
 
 #include <chrono>
@@ -15,21 +15,23 @@ class QUrl;
 // Decides whether a downloaded body is worth keeping.
 using BodyCheck = std::function<bool(const QByteArray &body)>;
 
-// One address downloaded to a file, always from the network, never from a cache. The file is
-// replaced, in one step, only when the server answered 2xx with a body that passes the
-// check; otherwise it keeps what it had. A download still running after downloadTimeout()
-// fails. Deleting the object abandons the download: finished() never comes. Redirects are
-// followed, from http to https too, never from https back to http.
+// One address downloaded, always from the network, never from a cache. The body is kept only
+// when the server answered 2xx with a body that passes the check; the owner writes it where it
+// belongs, which may take longer than the window should wait. A download still running after
+// downloadTimeout() fails. Deleting the object abandons the download: finished() never comes.
+// Redirects are followed, from http to https too, never from https back to http.
 class PageDownload : public QObject {
     Q_OBJECT
 
 public:
-    PageDownload(QNetworkAccessManager &network, const QUrl &url, QString fileName,
-                 BodyCheck keepBody, QObject *parent = nullptr);
+    PageDownload(QNetworkAccessManager &network, const QUrl &url, BodyCheck keepBody,
+                 QObject *parent = nullptr);
     ~PageDownload() override;
 
     // How long the site asked to be left alone, once finished; zero if it did not ask.
     std::chrono::seconds requestedPause() const { return m_requestedPause; }
+    // The body kept, once finished() said the download succeeded.
+    const QByteArray &body() const { return m_body; }
 
 Q_SIGNALS:
     void finished(bool succeeded);
@@ -39,7 +41,7 @@ private:
     void giveUp();
     void stopListening();
 
-    QString m_fileName;
+    QByteArray m_body;
     BodyCheck m_keepBody;
     QPointer<QNetworkReply> m_reply;
     QTimer m_deadline;
@@ -47,5 +49,5 @@ private:
 };
 
 // Starts the download and returns at once; the caller owns the result.
-PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, const QString &fileName,
-                           BodyCheck keepBody, QObject *parent);
+PageDownload *DownloadFile(QNetworkAccessManager &network, const QUrl &url, BodyCheck keepBody,
+                           QObject *parent);

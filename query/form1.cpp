@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 void Form1::wireHandlers()
 {
     Combo1->installEventFilter(this);
@@ -74,9 +76,12 @@ void Form1::Form_Load()
     if (!newest.isEmpty())
         showTitleFromItsStart(newest);
     // The timers start once the load is through, so that the automatic query sees the title
-    // the load put into the box even when a message kept the load waiting.
+    // the load put into the box even when a message kept the load waiting. The query's half
+    // second counts from the window's creation all the same: the time the load took is not
+    // waited for a second time.
     Timer1->start();
-    Timer2->start();
+    Timer2->start(
+        static_cast<int>(std::max<qint64>(0, Timer2->interval() - m_sinceCreation.elapsed())));
 }
 
 void Form1::compareVersions()

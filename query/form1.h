@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 
+#include <QElapsedTimer>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
@@ -83,7 +84,9 @@ private:
     QLineEdit *Text3 = nullptr;
     QLineEdit *Text4 = nullptr;
 
-    // Titles of the list file past what the drop-down can hold, remembered all the same.
+    // Since the window's creation, from which its timers count.
+    QElapsedTimer m_sinceCreation;
+    // Titles of the list file past what the drop-down can hold; every add writes them back.
     QStringList m_titlesBeyondList;
     // Titles deleted from the file in this run. The drop-down keeps them until the next start,
     // but no add may write them back.

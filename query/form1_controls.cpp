@@ -69,6 +69,7 @@ const QList<ControlDesign> &Form1::design()
 Form1::Form1(QWidget *parent)
     : QWidget(parent, kMinimizeOnlyWindow)
 {
+    m_sinceCreation.start();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
     setWindowIcon(mainProgramIcon());

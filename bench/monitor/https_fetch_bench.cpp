@@ -11,11 +11,9 @@
 #include "site/test_authority.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <benchmark/benchmark.h>
@@ -54,8 +52,7 @@ public:
             m_network->clearConnectionCache();
         bool succeeded = false;
         QEventLoop loop;
-        PageDownload download(*m_network, m_urls[scheme], QDir(m_folder.path()).filePath("page"),
-                              [](const QByteArray &) { return true; });
+        PageDownload download(*m_network, m_urls[scheme], [](const QByteArray &) { return true; });
         QObject::connect(&download, &PageDownload::finished, &loop, [&](bool ok) {
             succeeded = ok;
             loop.quit();
@@ -65,7 +62,6 @@ public:
     }
 
 private:
-    QTemporaryDir m_folder;
     TestAuthority m_authority;
     ReferenceSite m_site;
     QNetworkAccessManager *m_network = nullptr;

@@ -1,5 +1,7 @@
 #include "common/endpoints.h"
 #include "common/line_model.h"
+#include "common/msgbox.h"
+#include "common/runtime_error.h"
 #include "common/settings_store.h"
 #include "common/temp_folder.h"
 #include "common/text_file.h"
@@ -8,6 +10,7 @@
 #include "monitor/check_interval.h"
 #include "monitor/download_timeout.h"
 #include "monitor/form3.h"
+#include "monitor/page_conversion.h"
 #include "monitor/page_text.h"
 #include "tests/support/effects.h"
 #include "tests/support/handoff_files.h"
@@ -16,10 +19,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTest>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <variant>
@@ -470,6 +477,78 @@ TEST_F(MonitorWindow, StopChangeNovelAndClosingAbandonAFetchInFlight)
     ASSERT_TRUE(currentFetch()); // the abandoned answers have had every chance to arrive
     EXPECT_EQ(serverFetches.size(), 0);
     EXPECT_EQ(text("Label5"), kAwaitingServerChapter);
+}
+
+// Holds the one thread the pool is left with, so that a page the monitor converts waits for
+// the test to let go.
+class HeldWorkerThread {
+public:
+    HeldWorkerThread()
+    {
+        QThreadPool::globalInstance()->setMaxThreadCount(1);
+        QThreadPool::globalInstance()->start([this] { m_release.acquire(); });
+    }
+    ~HeldWorkerThread() { release(); }
+    // Lets the thread go and waits until everything queued on it has run.
+    void release()
+    {
+        if (m_released)
+            return;
+        m_released = true;
+        m_release.release();
+        QThreadPool::globalInstance()->waitForDone();
+        QThreadPool::globalInstance()->setMaxThreadCount(m_threads);
+        // What the work handed back to the window's thread arrives now, if it was handed back.
+        QCoreApplication::processEvents();
+    }
+
+private:
+    const int m_threads = QThreadPool::globalInstance()->maxThreadCount();
+    QSemaphore m_release;
+    bool m_released = false;
+};
+
+TEST_F(MonitorWindow, StopChangeNovelAndClosingAbandonAPageStillBeingConverted)
+{
+    remember("第1章");
+    click("Check1");
+    QSignalSpy serverFetches(form.get(), &Form3::serverChapterFetchFinished);
+    const std::function<void()> interruptions[] = {
+        [this] { click("Command2"); }, [this] { click("Command3"); }, [this] { form->close(); }};
+    for (const auto &interrupt : interruptions) {
+        start();
+        HeldWorkerThread worker;
+        form->Timer2_Timer();
+        // The page is in and waits to be written and converted when the user steps in.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->findChild<PageConversion *>(); }));
+        interrupt();
+        worker.release();
+    }
+    EXPECT_EQ(serverFetches.size(), 0);
+    EXPECT_EQ(text("Label5"), kAwaitingServerChapter);
+    EXPECT_FALSE(QFile::exists(tempFilePath(kRawPageFile)));
+    EXPECT_FALSE(QFile::exists(tempFilePath(kPageHandoffFile)));
+    EXPECT_FALSE(timer(3)->isActive());
+}
+
+TEST_F(MonitorWindow, AHandOffFileThatCannotBeWrittenEndsTheProgramWithOneBoxFromTheWindow)
+{
+    remember("第1章");
+    click("Check1");
+    start();
+    QDir().mkpath(tempFilePath(kPageHandoffFile)); // a folder where the page's file goes
+    bool boxOnWindowThread = false;
+    const ScopedOverride<MessageBoxHandler> boxes(
+        messageBoxSeam(), [&, record = messageBoxSeam().get()](const QString &text) {
+            boxOnWindowThread = QThread::currentThread() == form->thread();
+            record(text);
+        });
+    ASSERT_TRUE(serverFetch());
+    EXPECT_TRUE(boxOnWindowThread);
+    EXPECT_EQ(effects(), (QStringList{RuntimeError(ErrorNumber::PathFileAccess).message(),
+                                      QStringLiteral("exit 1")}));
+    EXPECT_EQ(text("Label5"), kAwaitingServerChapter);
+    EXPECT_FALSE(timer(3)->isActive());
 }
 
 TEST_F(MonitorWindow, AFetchTheSiteSpoilsChangesNothingAndAlertsNobody)
