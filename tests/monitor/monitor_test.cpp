@@ -76,6 +76,12 @@ public:
     QWidget *find(const QString &name) const { return form->findChild<QWidget *>(name); }
     QString text(const QString &name) const { return find(name)->property("text").toString(); }
     void click(const QString &name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
+    // The three ways a user ends monitoring: stop, a change of novel, closing the window.
+    QList<std::function<void()>> interruptions()
+    {
+        return {[this] { click("Command2"); }, [this] { click("Command3"); },
+                [this] { form->close(); }};
+    }
     // What the user sees happen: programs started but the purge batch, sounds, boxes, and the
     // query window asked for.
     QStringList effects() const
@@ -462,9 +468,7 @@ TEST_F(MonitorWindow, StopChangeNovelAndClosingAbandonAFetchInFlight)
     remember("第1章");
     click("Check1");
     QSignalSpy serverFetches(form.get(), &Form3::serverChapterFetchFinished);
-    const std::function<void()> interruptions[] = {
-        [this] { click("Command2"); }, [this] { click("Command3"); }, [this] { form->close(); }};
-    for (const auto &interrupt : interruptions) {
+    for (const auto &interrupt : interruptions()) {
         const int requests = site.searchRequestCount(novel);
         start();
         // The site has taken the request and is about to answer when the user steps in.
@@ -513,9 +517,7 @@ TEST_F(MonitorWindow, StopChangeNovelAndClosingAbandonAPageStillBeingConverted)
     remember("第1章");
     click("Check1");
     QSignalSpy serverFetches(form.get(), &Form3::serverChapterFetchFinished);
-    const std::function<void()> interruptions[] = {
-        [this] { click("Command2"); }, [this] { click("Command3"); }, [this] { form->close(); }};
-    for (const auto &interrupt : interruptions) {
+    for (const auto &interrupt : interruptions()) {
         start();
         HeldWorkerThread worker;
         form->Timer2_Timer();
