@@ -90,10 +90,15 @@ TEST_F(WaylandSession, ThePopupAppearsThroughX11AndAsksForTheBottomRightCorner)
         [&] { return (popup = X11Window::ofProcess(m_program.processId())).isValid(); },
         kPatienceMs));
     EXPECT_TRUE(popup.caption().startsWith(QStringLiteral("来自Ravoskel的消息:【")));
+    // The popup asks to start just below the screen's bottom edge and rises two pixels a tick
+    // from wherever the window manager really put it; weston's places it elsewhere, so how far
+    // the request has risen when it is read depends on timing. Anywhere from just below the
+    // edge to fully risen is the corner.
     const QRect requested = popup.requestedRect();
     const QSize screen = X11Window::screenSize();
     EXPECT_EQ(requested.right() + 1, screen.width());
-    EXPECT_EQ(requested.top(), screen.height());
+    EXPECT_LE(requested.top(), screen.height());
+    EXPECT_GE(requested.bottom() + 1, screen.height());
 }
 
 TEST_F(WaylandSession, TheMainProgramsQueryWindowAppearsThroughX11)
