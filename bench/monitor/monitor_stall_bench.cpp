@@ -1,5 +1,6 @@
 // The window thread's longest stall while the monitor fetches: a 10 MB result page as the
-// baseline and as the server chapter, and a site that takes the request and never answers
+// baseline and as the server chapter, over http and over https (from an authority made for the
+// run and trusted through SSL_CERT_FILE), and a site that takes the request and never answers
 // until the download limit gives up on it. Beside them, in the same run, the floors: the probe
 // with nothing else to do, and the probe during a plain download of the same page.
 //   monitor_stall_bench [rounds]
@@ -10,6 +11,8 @@
 #include "common/settings_store.h"
 #include "monitor/download_timeout.h"
 #include "monitor/form3.h"
+#include "site/test_authority.h"
+#include "site/tls_listener.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +22,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 
 #include <cstdio>
 
@@ -31,10 +35,12 @@ constexpr qsizetype k10MB = 10 << 20;
 constexpr int kPatienceMs = 120000;
 // The download limit stands at half a minute; the stall before it is the same at any length.
 constexpr auto kDownloadLimit = 2s;
+enum Scheme { kHttp, kHttps };
 
 class MonitorStallBench {
 public:
-    MonitorStallBench()
+    // The authority must be trusted before the monitor's window makes its network access.
+    explicit MonitorStallBench(const TestAuthority &authority)
     {
         qputenv("XDG_CONFIG_HOME", QDir(m_folder.path()).filePath("config").toUtf8());
         qputenv("XDG_CACHE_HOME", QDir(m_folder.path()).filePath("cache").toUtf8());
@@ -44,14 +50,26 @@ public:
         m_server.route("/searchname.aspx", [this] {
             return QHttpServerResponse("text/html; charset=utf-8", m_pages[m_served++ % 2]);
         });
-        m_address =
+        m_addresses[kHttp] =
             QStringLiteral("http://127.0.0.1:%1").arg(m_server.listen(QHostAddress::LocalHost));
+        m_addresses[kHttps] = QStringLiteral("https://127.0.0.1:%1")
+                                  .arg(listenOverTls(m_server, authority.vouchedFor(), [] {}));
         // Takes the connection and the request, and never answers.
         m_silentSite.listen(QHostAddress::LocalHost);
+        // A real site is another machine: what it spends on sending, encryption included, is
+        // kept off the thread measured.
+        m_server.moveToThread(&m_siteThread);
+        m_siteThread.start();
         m_form.Form_Load();
-        useSite(m_address);
+        useSite(m_addresses[kHttp]);
         // The first fetch of a process loads the code page's converter.
         fetch(&Form3::Timer2_Timer, &Form3::serverChapterFetchFinished);
+    }
+
+    ~MonitorStallBench()
+    {
+        m_siteThread.quit();
+        m_siteThread.wait();
     }
 
     double idle()
@@ -61,9 +79,10 @@ public:
         return m_probe.longestGapMs();
     }
 
-    double plainDownload()
+    double plainDownload(Scheme scheme)
     {
-        QNetworkRequest request(QUrl(m_address + QStringLiteral("/searchname.aspx?wd=x")));
+        QNetworkRequest request(
+            QUrl(m_addresses[scheme] + QStringLiteral("/searchname.aspx?wd=x")));
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                              QNetworkRequest::AlwaysNetwork);
         m_probe.restart();
@@ -74,15 +93,15 @@ public:
         return stall;
     }
 
-    double currentChapterFetch()
+    double currentChapterFetch(Scheme scheme)
     {
-        useSite(m_address);
+        useSite(m_addresses[scheme]);
         return fetch(&Form3::Timer1_Timer, &Form3::currentChapterFetchFinished);
     }
 
-    double serverChapterFetch()
+    double serverChapterFetch(Scheme scheme)
     {
-        useSite(m_address);
+        useSite(m_addresses[scheme]);
         return fetch(&Form3::Timer2_Timer, &Form3::serverChapterFetchFinished);
     }
 
@@ -115,11 +134,12 @@ private:
     }
 
     QTemporaryDir m_folder;
+    QThread m_siteThread;
     QHttpServer m_server;
     QTcpServer m_silentSite;
     QByteArray m_pages[2];
     int m_served = 0;
-    QString m_address;
+    QString m_addresses[2];
     QNetworkAccessManager m_network;
     Form3 m_form;
     StallProbe m_probe;
@@ -132,12 +152,19 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int rounds = argc > 1 ? QString::fromLatin1(argv[1]).toInt() : 5;
-    MonitorStallBench bench;
+    TestAuthority authority;
+    if (!authority.isReady())
+        qFatal("openssl could not make the test authority");
+    qputenv("SSL_CERT_FILE", authority.certificateFile().toLocal8Bit());
+    MonitorStallBench bench(authority);
     const QList<std::pair<const char *, std::function<double()>>> cases = {
         {"floor: nothing but the probe, 1 s", [&] { return bench.idle(); }},
-        {"floor: plain download of the 10 MB page", [&] { return bench.plainDownload(); }},
-        {"current-chapter fetch, 10 MB page", [&] { return bench.currentChapterFetch(); }},
-        {"server-chapter fetch, 10 MB page", [&] { return bench.serverChapterFetch(); }},
+        {"floor: plain download of the 10 MB page", [&] { return bench.plainDownload(kHttp); }},
+        {"current-chapter fetch, 10 MB page", [&] { return bench.currentChapterFetch(kHttp); }},
+        {"server-chapter fetch, 10 MB page", [&] { return bench.serverChapterFetch(kHttp); }},
+        {"floor: plain download over https", [&] { return bench.plainDownload(kHttps); }},
+        {"current-chapter fetch over https", [&] { return bench.currentChapterFetch(kHttps); }},
+        {"server-chapter fetch over https", [&] { return bench.serverChapterFetch(kHttps); }},
         {"server-chapter fetch, site silent until the limit", [&] { return bench.stalledSite(); }},
     };
     QList<QList<double>> stalls(cases.size());
