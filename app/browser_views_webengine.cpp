@@ -1,10 +1,7 @@
 #include "app/browser_views.h"
 
-#include "common/launcher.h"
-
 #include <QCoreApplication>
 #include <QQuickWindow>
-#include <QWebEngineProfile>
 
 void prepareBrowserViews()
 {
@@ -15,8 +12,4 @@ void prepareBrowserViews()
     // Drawn in software, the view takes part in ordinary widget painting, and a label's
     // repaint costs what it costs in any window. A page of search results needs no more.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    // There is no command interpreter to run the purge batch here; the embedded browser's own
-    // cache is what it would have cleared, for as long as the program runs.
-    static const ScopedOverride purger(
-        browserCachePurgeSeam(), [] { QWebEngineProfile::defaultProfile()->clearHttpCache(); });
 }

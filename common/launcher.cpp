@@ -62,13 +62,6 @@ Replaceable<LaunchHandler> &launchSeam()
     return seam;
 }
 
-Replaceable<std::function<void()>> &browserCachePurgeSeam()
-{
-    // A program without an embedded browser has no cache to clear.
-    static Replaceable<std::function<void()>> seam([] {});
-    return seam;
-}
-
 QString locateSystemProgram(const QString &programFile)
 {
     const QString name = systemProgramFileName(programFile);

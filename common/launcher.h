@@ -53,11 +53,6 @@ Replaceable<LaunchHandler> &launchSeam();
 // launcher_posix.cpp).
 void carryOutLaunch(const LaunchRequest &request);
 
-// Where there is no command interpreter, running the purge batch clears the embedded
-// browser's cache instead. common/ has no browser: the main program overrides this for its
-// whole run with how its browser clears its cache.
-Replaceable<std::function<void()>> &browserCachePurgeSeam();
-
 // The file a program of the system is on this platform: "Pingrel.exe" itself on Windows,
 // "Pingrel" where programs carry no ".exe".
 QString systemProgramFileName(const QString &programFile);

@@ -40,9 +40,8 @@ void carryOutLaunch(const LaunchRequest &request)
         QFile::remove(request.target);
         break;
     case LaunchRequest::Intent::RunPurgeBatch:
-        // There is no command interpreter to run the batch; the embedded browser's own cache
-        // is what it would have cleared.
-        browserCachePurgeSeam().get()();
+        // There is no command interpreter to run the batch, and nothing for it to clear: the
+        // embedded browser keeps no HTTP cache (query/browser_page_webengine.cpp).
         break;
     }
 }

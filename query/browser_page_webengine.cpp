@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineCertificateError>
+#include <QWebEngineProfile>
 
 namespace {
 
@@ -18,6 +19,11 @@ QString leaveQuestion()
 BrowserPage::BrowserPage(QObject *parent)
     : QWebEnginePage(parent)
 {
+    // Every page is asked of its site afresh, which is what the purge batch is run for before
+    // a query. Clearing the engine's cache instead, right before the query's navigation, could
+    // leave that navigation waiting for ever on a cache entry the clearing had doomed. The
+    // setting takes effect as long as no page of the profile has loaded yet.
+    profile()->setHttpCacheType(QWebEngineProfile::NoCache);
     connect(this, &QWebEnginePage::certificateError, this,
             [](QWebEngineCertificateError error) { error.rejectCertificate(); });
 }

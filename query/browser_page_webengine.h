@@ -4,7 +4,7 @@
 
 // A page that, when silent, raises no dialog of its own: script alerts, confirms, prompts
 // and console chatter are swallowed, a page that asks to stay is left, and certificate
-// problems are refused without asking.
+// problems are refused without asking. No page keeps an HTTP cache: see the constructor.
 class BrowserPage : public QWebEnginePage {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 
 namespace {
 
-const std::array<std::pair<FaultMode, const char *>, 11> kNames{{
+const std::array<std::pair<FaultMode, const char *>, 12> kNames{{
     {FaultMode::None, "none"},
     {FaultMode::Refuse, "refuse"},
     {FaultMode::Stall, "stall"},
@@ -17,6 +17,7 @@ const std::array<std::pair<FaultMode, const char *>, 11> kNames{{
     {FaultMode::ShortPage, "short"},
     {FaultMode::InvalidUtf8, "invalid-utf8"},
     {FaultMode::AsksToStay, "stay"},
+    {FaultMode::Cacheable, "cacheable"},
 }};
 
 } // namespace
@@ -50,5 +51,5 @@ QStringList faultModeNames()
 bool servesWholePage(FaultMode mode)
 {
     return mode == FaultMode::None || mode == FaultMode::InvalidUtf8 ||
-           mode == FaultMode::AsksToStay;
+           mode == FaultMode::AsksToStay || mode == FaultMode::Cacheable;
 }

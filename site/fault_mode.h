@@ -20,6 +20,7 @@ enum class FaultMode {
     ShortPage,      // a 200 page too short to hold the chapter line
     InvalidUtf8,    // the real page with stray bytes that are not UTF-8 around the chapter line
     AsksToStay,     // the real page, whose script asks the browser to stay on it once clicked
+    Cacheable,      // the real page, which a browser may keep and show again for an hour
 };
 
 // The short names the demo program and its control page accept ("none", "refuse", "404"...).

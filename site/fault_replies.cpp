@@ -76,6 +76,11 @@ SiteReply searchReply(FaultMode mode, const QStringList &pageLines)
         return htmlReply(pageWithStrayBytes(pageLines));
     case FaultMode::AsksToStay:
         return htmlReply(crLfText(pageAskingToStay(pageLines)));
+    case FaultMode::Cacheable: {
+        SiteReply reply = htmlReply(crLfText(pageLines));
+        reply.cacheControl = QByteArrayLiteral("max-age=3600");
+        return reply;
+    }
     }
     Q_UNREACHABLE();
 }

@@ -18,6 +18,7 @@ struct SiteReply {
     QByteArray body;
     std::chrono::milliseconds delay{0}; // before an answer is sent
     QByteArray retryAfter = {};         // the Retry-After header's value, none if empty
+    QByteArray cacheControl = QByteArrayLiteral("no-store");
 };
 
 SiteReply htmlReply(const QByteArray &body, SiteReply::Status status = SiteReply::Status::Ok);

@@ -9,7 +9,6 @@ namespace {
 
 const QByteArray kContentType = QByteArrayLiteral("Content-Type");
 const QByteArray kCacheControl = QByteArrayLiteral("Cache-Control");
-const QByteArray kNoStore = QByteArrayLiteral("no-store");
 
 } // namespace
 
@@ -67,14 +66,14 @@ void SiteServer::send(const SiteReply &reply, QHttpServerResponder &responder, Q
 void SiteServer::sendComplete(const SiteReply &reply, QHttpServerResponder &responder)
 {
     if (reply.retryAfter.isEmpty()) {
-        responder.write(reply.body, {{kContentType, reply.contentType}, {kCacheControl, kNoStore}},
+        responder.write(reply.body, {{kContentType, reply.contentType}, {kCacheControl, reply.cacheControl}},
                         reply.status);
         return;
     }
     responder.writeStatusLine(reply.status);
     responder.writeHeaders(
         {{kContentType, reply.contentType},
-         {kCacheControl, kNoStore},
+         {kCacheControl, reply.cacheControl},
          {QByteArrayLiteral("Retry-After"), reply.retryAfter},
          {QByteArrayLiteral("Content-Length"), QByteArray::number(reply.body.size())}});
     responder.writeBody(reply.body);
@@ -86,7 +85,7 @@ void SiteServer::sendTruncated(const SiteReply &reply, QHttpServerResponder &res
     responder.writeStatusLine(reply.status);
     responder.writeHeaders(
         {{kContentType, reply.contentType},
-         {kCacheControl, kNoStore},
+         {kCacheControl, reply.cacheControl},
          {QByteArrayLiteral("Content-Length"), QByteArray::number(reply.body.size())}});
     responder.writeBody(reply.body.first(reply.body.size() / 2));
 }

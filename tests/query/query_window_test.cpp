@@ -170,6 +170,29 @@ TEST_F(QueryWindow, ATypedTitleIsRememberedPurgedAndQueriedAsTypedNeverCompleted
     EXPECT_TRUE(resultPageText().contains(title));
 }
 
+TEST_F(QueryWindow, EachQueryAsksTheSiteAfreshEvenForAPageItLetsBrowsersKeep)
+{
+    const QString first = QStringLiteral("青石巷的猫");
+    const QString second = QStringLiteral("星河旧梦录");
+    site.addNovel(first, {QStringLiteral("第一章 雨夜")});
+    site.setFault(first, FaultMode::Cacheable);
+    writeWorkingFile(kListFile, gbk(first + QStringLiteral("\r\n")));
+    QSignalSpy searches(&site, &ReferenceSite::searchRequested);
+    open();
+    ASSERT_TRUE(searches.wait(30000));
+    ASSERT_TRUE(resultPageText().contains(QStringLiteral("第一章 雨夜")));
+    for (const QString &title : {second, first}) {
+        const QString published = site.publishChapter(first);
+        searches.clear();
+        typeOver(titleBox(), title);
+        click(QStringLiteral("Command1"));
+        ASSERT_TRUE(searches.wait(30000)) << title.toStdString();
+        EXPECT_EQ(searches.first().at(0).toString(), title);
+        const QString page = resultPageText();
+        EXPECT_EQ(page.contains(published), title == first) << page.toStdString();
+    }
+}
+
 // What a script of the result page says, once the page has answered.
 QVariant evaluatedInPage(QWebEnginePage *page, const QString &script)
 {
