@@ -66,7 +66,8 @@ void SiteServer::send(const SiteReply &reply, QHttpServerResponder &responder, Q
 void SiteServer::sendComplete(const SiteReply &reply, QHttpServerResponder &responder)
 {
     if (reply.retryAfter.isEmpty()) {
-        responder.write(reply.body, {{kContentType, reply.contentType}, {kCacheControl, reply.cacheControl}},
+        responder.write(reply.body,
+                        {{kContentType, reply.contentType}, {kCacheControl, reply.cacheControl}},
                         reply.status);
         return;
     }
